@@ -1,0 +1,238 @@
+#include "main/startup/form1_win32.h"
+
+#include <vector>
+
+#include "common/message_loop_win32.h"
+#include "form1_ids.h"
+#include "main/desktop/desktop_win32.h"
+#include "main/settings_dialog/hotkeys_form_win32.h"
+#include "main/startup/instance_guard.h"
+#include "main/startup/settings_files.h"
+#include "main/startup/settings_io_win32.h"
+#include "main/startup/user_settings_win32.h"
+#include "main/startup/version_text.h"
+#include "main/switching/switching_win32.h"
+
+namespace qvx {
+
+namespace {
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimer1Interval = 250;
+
+// The version numbers from the program's own version resource.
+std::wstring VersionLineFromResource() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+  std::vector<BYTE> data(size);
+  VS_FIXEDFILEINFO* info = nullptr;
+  UINT length = 0;
+  if (size && GetFileVersionInfoW(path, 0, size, data.data()) &&
+      VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) && info) {
+    return VersionLine(HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS), HIWORD(info->dwFileVersionLS));
+  }
+  return L"Quorvex";
+}
+
+HICON LoadNamedIcon(HINSTANCE instance, const std::wstring& name, int size) {
+  return static_cast<HICON>(LoadImageW(instance, name.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+} // namespace
+
+Form1& Form1::Instance() {
+  static Form1 form;
+  return form;
+}
+
+bool Form1::Load(HINSTANCE instance) {
+  instance_ = instance;
+  // The dialog template names this class, so that the main window is told apart from the
+  // program's message boxes; it behaves as any dialog.
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = DefDlgProcW;
+  wc.cbWndExtra = DLGWINDOWEXTRA;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = QVX_FORM1_CLASS;
+  RegisterClassExW(&wc);
+  hwnd_ = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_Form1), nullptr, DialogProc, 0);
+  if (!hwnd_) return false;
+  AddModelessDialog(hwnd_);
+  Form_Load();
+  return true;
+}
+
+void Form1::Form_Load() {
+  // 1-2: the timer and the toggle state.
+  SetTimer(hwnd_, kTimer1, kTimer1Interval, nullptr);
+  ResetToggleState();
+  // 3: the per-user "SplashShow" value, kept for the probe at the end.
+  splashShow_ = ReadSplashShowAtStart();
+  // 4-5: the settings file, the running flag, the values into the shared state.
+  AllOtherSettingsCheck(state_);
+  ReadSettingsFile(state_);
+  // 6-13: icon, picture, captions.
+  ApplyTrayIcon();
+  InitAboutControls();
+  SetWindowTextW(hwnd_, L"Quorvex");
+  // 14: into the tray.
+  Command2_Click();
+  // 15-19: the hotkey file check and the registration pass.
+  RegisterHotkeys(*this, /*checkHotkeyFileFirst=*/true);
+  // 20: the window-reuse probe, last.
+  ProbeWindowReuse(*this, splashShow_);
+}
+
+void Form1::ApplyTrayIcon() {
+  if (!IsTrayIconName(state_.TrayIconName)) state_.TrayIconName = kDefaultTrayIconName;
+  HICON big = LoadNamedIcon(instance_, state_.TrayIconName, GetSystemMetrics(SM_CXICON));
+  HICON small = LoadNamedIcon(instance_, state_.TrayIconName, GetSystemMetrics(SM_CXSMICON));
+  if (!big || !small) {
+    if (big) DestroyIcon(big);
+    if (small) DestroyIcon(small);
+    state_.TrayIconName = kDefaultTrayIconName;
+    big = LoadNamedIcon(instance_, state_.TrayIconName, GetSystemMetrics(SM_CXICON));
+    small = LoadNamedIcon(instance_, state_.TrayIconName, GetSystemMetrics(SM_CXSMICON));
+  }
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  if (icon_) DestroyIcon(icon_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+  icon_ = big;
+  smallIcon_ = small;
+}
+
+void Form1::InitAboutControls() {
+  picture_ = static_cast<HBITMAP>(LoadImageW(instance_, L"QUORVEXPIC", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+  SendDlgItemMessageW(hwnd_, IDC_Picture1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
+  SetDlgItemTextW(hwnd_, IDC_Label1, VersionLineFromResource().c_str());
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof font, &font);
+  font.lfWeight = FW_BOLD;
+  font.lfItalic = TRUE;
+  sloganFont_ = CreateFontIndirectW(&font);
+  SendDlgItemMessageW(hwnd_, IDC_Label3, WM_SETFONT, reinterpret_cast<WPARAM>(sloganFont_), TRUE);
+}
+
+void Form1::Command1_Click() { ToggleBrowserWindows(*this); }
+void Form1::Command2_Click() { TrayEntry(*this); }
+void Form1::Command3_Click() { NewZOLTELaunch(state_.LaunchURL); }
+void Form1::Command4_Click() { ShowHotkeysForm(*this); }
+void Form1::mnuZOLTEOpen_Click() { NewZOLTELaunch(state_.LaunchURL); }
+
+void Form1::mnuAbout_Click() {
+  if (IsShown()) {
+    SetForegroundWindow(hwnd_);
+    return;
+  }
+  UnregisterHotkeys(*this);
+  RemoveFromTray(*this);
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_);
+}
+
+void Form1::mnuExit_Click() {
+  UnregisterHotkeys(*this);
+  KillTimer(hwnd_, kTimer1);
+  RemoveFromTray(*this);
+  WriteStatusFile(kStatusStopped);
+  Form_QueryUnload(UnloadMode::ProgramExit);
+}
+
+void Form1::Form_QueryUnload(UnloadMode mode) {
+  switch (mode) {
+    case UnloadMode::UserClose:
+      // The close is cancelled: back to the tray, hotkeys from the hotkey file as it is now.
+      Command2_Click();
+      RegisterHotkeys(*this, /*checkHotkeyFileFirst=*/false);
+      return;
+    case UnloadMode::TaskManager:
+    case UnloadMode::WindowsEnding:
+      WriteStatusFile(kStatusStopped);
+      RemoveFromTray(*this);
+      break;
+    case UnloadMode::ProgramExit:
+      break;
+  }
+  Form_Unload();
+}
+
+void Form1::Form_Unload() {
+  UnregisterHotkeys(*this);
+  EndProgram();
+}
+
+void Form1::EndProgram() {
+  if (ending_) return;
+  ending_ = true;
+  KillTimer(hwnd_, kTimer1);
+  // Every window of the program goes with the main window; the message loop then ends.
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM self) -> BOOL {
+    if (w != reinterpret_cast<HWND>(self)) DestroyWindow(w);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(hwnd_));
+  RemoveModelessDialog(hwnd_);
+  DestroyWindow(hwnd_);
+  PostQuitMessage(0);
+}
+
+void Form1::Timer1_Timer() { RecordForegroundWindow(); }
+
+INT_PTR CALLBACK Form1::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Form1& form = Instance();
+  if (!form.hwnd_) form.hwnd_ = hwnd;  // messages sent while the window is being created
+  if (hwnd != form.hwnd_) return FALSE;
+  return form.HandleMessage(msg, wParam, lParam);
+}
+
+INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      return FALSE;  // hidden: no focus to set
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_Command4: Command4_Click(); return TRUE;
+        case IDM_mnuZOLTEOpen: mnuZOLTEOpen_Click(); return TRUE;
+        case IDM_mnuAbout: mnuAbout_Click(); return TRUE;
+        case IDM_mnuExit: mnuExit_Click(); return TRUE;
+        case IDCANCEL:  // Escape in the shown window closes it like its close box
+          if (IsShown()) Form_QueryUnload(UnloadMode::UserClose);
+          return TRUE;
+      }
+      return FALSE;
+    case WM_SYSCOMMAND:
+      // The close box, the system menu and Alt+F4 arrive here; a WM_CLOSE that did not pass
+      // this way came from outside (the task manager).
+      if ((wParam & 0xFFF0) == SC_CLOSE) {
+        Form_QueryUnload(UnloadMode::UserClose);
+        SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 0);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_CLOSE:
+      Form_QueryUnload(UnloadMode::TaskManager);
+      return TRUE;
+    case WM_QUERYENDSESSION:
+      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) Form_QueryUnload(UnloadMode::WindowsEnding);
+      return TRUE;
+    case WM_TIMER:
+      if (wParam == kTimer1) Timer1_Timer();
+      return TRUE;
+    case WM_DESTROY:
+      if (sloganFont_) DeleteObject(sloganFont_);
+      if (picture_) DeleteObject(picture_);
+      sloganFont_ = nullptr;
+      picture_ = nullptr;
+      return FALSE;
+  }
+  (void)lParam;
+  return FALSE;
+}
+
+} // namespace qvx

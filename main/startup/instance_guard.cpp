@@ -1,0 +1,40 @@
+#include "main/startup/instance_guard.h"
+
+#include <cstdint>
+#include <cstdio>
+
+namespace qvx {
+
+bool StatusSaysRunning(const Lines& statusLines) {
+  return LineOrEmpty(statusLines, 0) == kStatusRunning;
+}
+
+StartDecision DecideStart(const Lines& statusLines, bool liveCopyHoldsDirectory) {
+  if (liveCopyHoldsDirectory) return StartDecision::Refuse;
+  return StatusSaysRunning(statusLines) ? StartDecision::StartAfterStale : StartDecision::Start;
+}
+
+std::wstring InstanceObjectName(std::wstring_view normalisedDirectory) {
+  // FNV-1a over the UTF-16 code units, so the name is the same wherever wchar_t is wider.
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (wchar_t c : normalisedDirectory) {
+    const auto unit = static_cast<std::uint16_t>(c);
+    for (int shift = 0; shift < 16; shift += 8) {
+      hash ^= (unit >> shift) & 0xFFu;
+      hash *= 1099511628211ULL;
+    }
+  }
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  return L"Local\\Quorvex-Directory-" + std::wstring(hex, hex + 16);
+}
+
+std::wstring RefusalMessage() {
+  return L"Cannot run another instance of\r\n"
+         L"Quorvex from same directory!\r\n"
+         L"Create a new directory, copy\r\n"
+         L"Quorvex exe file to new directory,\r\n"
+         L"and launch from there.";
+}
+
+} // namespace qvx

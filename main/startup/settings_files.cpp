@@ -1,0 +1,90 @@
+#include "main/startup/settings_files.h"
+
+#include "common/numbers.h"
+#include "common/text_case.h"
+
+namespace qvx {
+
+std::wstring UrlKeywordFromUrl(std::wstring_view url) {
+  auto scheme = url.find(L"://");
+  std::wstring_view rest = scheme == std::wstring_view::npos ? url : url.substr(scheme + 3);
+  rest = rest.substr(0, rest.find_first_of(L"/?#"));
+  if (auto at = rest.rfind(L'@'); at != std::wstring_view::npos) rest = rest.substr(at + 1);
+  rest = rest.substr(0, rest.find(L':'));
+  if (!rest.empty() && rest.back() == L'.') rest.remove_suffix(1);
+  // The label before the last one: "www.example.com" -> "example"; a bare host stays whole.
+  const auto last = rest.rfind(L'.');
+  std::wstring_view label = rest;
+  if (last != std::wstring_view::npos) {
+    label = rest.substr(0, last);
+    if (auto prev = label.rfind(L'.'); prev != std::wstring_view::npos) label = label.substr(prev + 1);
+  }
+  return ToUpperText(label);
+}
+
+Lines DefaultHotkeyFileLines() { return Lines(6, L"0"); }
+
+namespace {
+std::int16_t ByteLine(const Lines& lines, std::size_t index) {
+  return static_cast<std::int16_t>(WholeNumber(LineOrEmpty(lines, index), 0, 255).value_or(0));
+}
+bool EnabledLine(const Lines& lines, std::size_t index) {
+  return LeadingNumber(LineOrEmpty(lines, index)) == 1.0;
+}
+} // namespace
+
+HotkeyFileValues ParseHotkeyFile(const Lines& lines) {
+  HotkeyFileValues v;
+  v.LaunchModifiers = ByteLine(lines, 0);
+  v.LaunchKey = ByteLine(lines, 1);
+  v.LaunchEnabled = EnabledLine(lines, 2);
+  v.ToggleModifiers = ByteLine(lines, 3);
+  v.ToggleKey = ByteLine(lines, 4);
+  v.ToggleEnabled = EnabledLine(lines, 5);
+  return v;
+}
+
+Lines FormatHotkeyFile(std::int16_t launchModifiers, std::int16_t launchKey, bool launchEnabled,
+                       std::int16_t toggleModifiers, std::int16_t toggleKey, bool toggleEnabled) {
+  return {std::to_wstring(launchModifiers), std::to_wstring(launchKey), launchEnabled ? L"1" : L"0",
+          std::to_wstring(toggleModifiers), std::to_wstring(toggleKey), toggleEnabled ? L"1" : L"0"};
+}
+
+Lines DefaultSettingsFileLines() {
+  return {kDefaultTrayIconName, kDefaultBrowserTextKeyword, UrlKeywordFromUrl(kDefaultLaunchURL),
+          kDefaultLaunchURL, L""};
+}
+
+SiteSettings ParseSettingsFile(const Lines& lines) {
+  return {LineOrEmpty(lines, 0), LineOrEmpty(lines, 1), LineOrEmpty(lines, 2), LineOrEmpty(lines, 3),
+          LineOrEmpty(lines, 4)};
+}
+
+Lines FormatSettingsFile(const SiteSettings& s) {
+  return {s.TrayIconName, s.BrowserTextKeyword, s.URLKeyword, s.LaunchURL, s.TrayTooltip};
+}
+
+void ApplySiteSettings(const SiteSettings& s, SharedState& state) {
+  state.TrayIconName = s.TrayIconName;
+  state.TrayTooltip = s.TrayTooltip;
+  state.LaunchURL = s.LaunchURL;
+  state.URLKeyword = s.URLKeyword;
+  state.BrowserTextKeyword = s.BrowserTextKeyword;
+}
+
+void ApplyHotkeyValues(const HotkeyFileValues& v, SharedState& state) {
+  state.LaunchHotkeyModifiers = v.LaunchModifiers;
+  state.LaunchHotkeyKey = v.LaunchKey;
+  state.ToggleHotkeyModifiers = v.ToggleModifiers;
+  state.ToggleHotkeyKey = v.ToggleKey;
+}
+
+bool IsTrayIconName(std::wstring_view name) {
+  if (name.size() < 4 || ToUpperText(name.substr(0, 3)) != L"QVX") return false;
+  const auto number = name.substr(3);
+  if (number.front() == L'0') return false;
+  const auto n = WholeNumber(number, 1, kTrayIconCount);
+  return n.has_value() && number.find_first_not_of(L"0123456789") == std::wstring_view::npos;
+}
+
+} // namespace qvx
