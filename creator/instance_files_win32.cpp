@@ -24,13 +24,12 @@ class HeldFiles {
   HeldFiles& operator=(const HeldFiles&) = delete;
   ~HeldFiles() { ReleaseAll(); }
 
-  // False when the file exists but cannot be held for removal.
+  // False when the file exists but cannot be held for removal. Write access is asked for
+  // though nothing is written: it is what a running program's file refuses (delete access
+  // alone is granted for it under Wine), as do read-only files and files others have open.
   bool Hold(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
-    if (attributes & FILE_ATTRIBUTE_READONLY) return false;
-    // No sharing: fails while the program runs or anyone else has the file open.
-    const HANDLE handle = CreateFileW(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
     files_.push_back({path, handle});
     return true;

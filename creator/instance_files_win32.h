@@ -24,8 +24,9 @@ bool MakeInstance(const std::wstring& instanceDirectory, const std::wstring& mas
 
 // Gives an instance the master's program, never leaving it without one:
 // 1. the new version is copied in under a temporary name (failure: NotUpdated);
-// 2. every "Quorv*.exe" of the instance is opened exclusively; one that cannot be (a running
-//    program, read-only, no rights) leaves the instance as it was (FileInUse);
+// 2. every "Quorv*.exe" of the instance is opened exclusively for writing; one that cannot be
+//    (a running program, open elsewhere, read-only, no rights) leaves the instance as it was
+//    (FileInUse);
 // 3. the copy takes its name, replacing a file of that name in one step (failure: NotUpdated);
 // 4. only then are the other old versions removed (Updated).
 // Nothing but the instance's "Quorv*.exe" files and the temporary copy is touched.

@@ -69,22 +69,33 @@ std::wstring ShortcutTarget(const std::wstring& linkPath) {
   return target;
 }
 
-// A master directory R:\Apps\Site holding the creator, on a drive mapped for the scenario, so
+// Wine keeps the icon control of a message box without an icon, empty: what tells "no icon" is
+// that no icon control holds an icon.
+bool ShowsAnIcon(HWND box) {
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (ClassOf(c) == L"Static" && (GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c) &&
+        SendMessageW(c, STM_GETICON, 0, 0) != 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A master directory Q:\Apps\Site holding the creator, on the test bed's scratch drive, so
 // that report lines and shortcut targets read as a user would see them.
 class Creator : public ::testing::Test {
  protected:
-  TempDir driveDir;
-  MappedDrive drive{L'R', driveDir.Path()};
-  std::wstring master = L"R:\\Apps\\Site";
+  ScratchDrive drive;
+  std::wstring master = L"Q:\\Apps\\Site";
   std::wstring group = qvx::SpecialFolderPath(nullptr, CSIDL_PROGRAMS) + L"\\Quorvex";
   std::string masterExeBytes;
   Process creator;
   HWND form = nullptr;
 
   void SetUp() override {
-    ASSERT_TRUE(drive.Ok()) << "could not map a drive letter";
+    ASSERT_TRUE(drive.Ok()) << "the test bed maps no scratch drive Q:";
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    CreateDirectoryW(L"R:\\Apps", nullptr);
+    CreateDirectoryW(L"Q:\\Apps", nullptr);
     ASSERT_TRUE(CreateDirectoryW(master.c_str(), nullptr));
     CopyInto(BinFile(kCreatorExe), master);
     const auto bytes = ReadFileBytes(BinFile(L"Quorv114.exe"));
@@ -139,8 +150,14 @@ class Creator : public ::testing::Test {
   void SetCount(const std::wstring& text) {
     SendMessageW(ChildById(form, IDC_Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
-  // Posted, as a click is: the action may stop at a message box.
+  // A click whose action stops at a message box: posted, so that the box can be answered.
   void Click(int id) { PostMessageW(ChildById(form, id), BM_CLICK, 0, 0); }
+  // A click whose action runs to its end without a message box: returns when it is done.
+  void ClickAndWait(int id) {
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(ChildById(form, id), BM_CLICK, 0, 0, SMTO_NORMAL, 20000, &result))
+        << "the action did not finish (a message box?)";
+  }
 
   std::vector<std::wstring> Report() const {
     std::vector<std::wstring> lines;
@@ -168,7 +185,12 @@ class Creator : public ::testing::Test {
     if (!box) return MessageBoxSeen{};
     EXPECT_EQ(box->title, title);
     EXPECT_EQ(box->text, text);
-    EXPECT_EQ(box->icon, icon) << ToString(box->icon);
+    if (icon == BoxIcon::None) {
+      EXPECT_FALSE(ShowsAnIcon(box->window));
+    } else {
+      EXPECT_TRUE(ShowsAnIcon(box->window));
+      EXPECT_EQ(box->icon, icon) << ToString(box->icon);
+    }
     EXPECT_EQ(box->buttons, buttons);
     return *box;
   }
@@ -192,8 +214,8 @@ TEST_F(Creator, RefusesToRunFromAnInstanceDirectory) {
   }
 
   // A master directory whose own name ends in a digit beside one without it is refused as well.
-  const std::wstring build = L"R:\\Tools\\Build", build2 = L"R:\\Tools\\Build2";
-  CreateDirectoryW(L"R:\\Tools", nullptr);
+  const std::wstring build = L"Q:\\Tools\\Build", build2 = L"Q:\\Tools\\Build2";
+  CreateDirectoryW(L"Q:\\Tools", nullptr);
   ASSERT_TRUE(CreateDirectoryW(build.c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryW(build2.c_str(), nullptr));
   CopyInto(BinFile(kCreatorExe), build2);
@@ -228,8 +250,8 @@ TEST_F(Creator, CreatesTheLowestFreeDigitsWithTheirShortcuts) {
   ASSERT_TRUE(WriteFileBytes(In(group, L"Other.lnk"), "someone else's"));
   OpenCreator();
   SetCount(L"3");
-  Click(IDC_Command1);
-  ExpectReport({L"Created: R:\\Apps\\Site2", L"Created: R:\\Apps\\Site4", L"Created: R:\\Apps\\Site5"});
+  ClickAndWait(IDC_Command1);
+  ExpectReport({L"Created: Q:\\Apps\\Site2", L"Created: Q:\\Apps\\Site4", L"Created: Q:\\Apps\\Site5"});
   for (int digit : {2, 4, 5}) ExpectCreated(digit);
   for (int digit : {1, 3}) {
     EXPECT_EQ(NamesIn(Instance(digit)), (Names{L"Quorv113.exe", L"QuorvexSettings.txt", L"hotkeysetup.txt"}));
@@ -247,7 +269,7 @@ TEST_F(Creator, StopsAtSixInstances) {
   SetCount(L"5");
   Click(IDC_Command1);
   ExpectBox(L"QVXMulti", L"You already have 6 Quorvex instances!", BoxIcon::None, {L"OK"}).Press(L"OK");
-  ExpectReport({L"Created: R:\\Apps\\Site5"});
+  ExpectReport({L"Created: Q:\\Apps\\Site5"});
   ExpectCreated(5);
   EXPECT_FALSE(IsDir(Instance(6)));
 
@@ -267,13 +289,13 @@ TEST_F(Creator, TheNumberBoxAndItsScrollBar) {
   EXPECT_TRUE(WaitFor([&] { return TextOf(ChildById(form, IDC_Text1)) == L"1"; })) << "went below 1";
 
   SetCount(L"two");
-  Click(IDC_Command1);
+  ClickAndWait(IDC_Command1);
   ExpectReport({});
   EXPECT_FALSE(IsDir(Instance(1)));
 
   SetCount(L"2.5");
-  Click(IDC_Command1);
-  ExpectReport({L"Created: R:\\Apps\\Site1", L"Created: R:\\Apps\\Site2"});
+  ClickAndWait(IDC_Command1);
+  ExpectReport({L"Created: Q:\\Apps\\Site1", L"Created: Q:\\Apps\\Site2"});
   EXPECT_FALSE(IsDir(Instance(3)));
 }
 
@@ -287,7 +309,7 @@ TEST_F(Creator, OlderVersionsInTheMasterAreDeletedOnlyWhenTheUserAgrees) {
 
   Click(IDC_Command1);
   ExpectBox(L"Quorvex", kDeleteQuestion, BoxIcon::Exclamation, {L"Yes", L"No"}).Press(L"No");
-  ExpectReport({L"Created: R:\\Apps\\Site1"});
+  ExpectReport({L"Created: Q:\\Apps\\Site1"});
   ExpectCreated(1);
   const Names all{L"QVXMulti.exe", L"Quorv9.exe", L"Quorv10.exe", L"Quorv114.exe", L"Quorv1000.exe", L"Quorv500.exe"};
   EXPECT_EQ(NamesIn(master), all);
@@ -299,7 +321,7 @@ TEST_F(Creator, OlderVersionsInTheMasterAreDeletedOnlyWhenTheUserAgrees) {
   Click(IDC_Command1);
   ExpectBox(L"Quorvex", kDeleteQuestion, BoxIcon::Exclamation, {L"Yes", L"No"}).Press(L"Yes");
   ExpectBox(L"Quorvex", kCouldNotDelete, BoxIcon::Critical, {L"OK"}).Press(L"OK");
-  ExpectReport({L"Created: R:\\Apps\\Site2"});
+  ExpectReport({L"Created: Q:\\Apps\\Site2"});
   CloseHandle(held);
   ExpectCreated(2);
   EXPECT_EQ(NamesIn(master), (Names{L"QVXMulti.exe", L"Quorv10.exe", L"Quorv114.exe", L"Quorv1000.exe", L"Quorv500.exe"}));
@@ -325,8 +347,8 @@ TEST_F(Creator, UpdateReplacesIdleInstancesAndLeavesARunningOneAsItWas) {
   const auto instance3Before = NamesIn(Instance(3));
 
   OpenCreator();
-  Click(IDC_Command2);
-  ExpectReport({L"Updated: R:\\Apps\\Site1", L"File in use: R:\\Apps\\Site3", L"Updated: R:\\Apps\\Site6"});
+  ClickAndWait(IDC_Command2);
+  ExpectReport({L"Updated: Q:\\Apps\\Site1", L"File in use: Q:\\Apps\\Site3", L"Updated: Q:\\Apps\\Site6"});
   for (int digit : {1, 6}) {
     EXPECT_EQ(NamesIn(Instance(digit)), (Names{L"Quorv114.exe", L"QuorvexSettings.txt", L"hotkeysetup.txt"}));
     EXPECT_TRUE(FileHolds(In(Instance(digit), L"Quorv114.exe"), masterExeBytes));
@@ -348,7 +370,7 @@ TEST_F(Creator, UpdateAsksAboutOlderMasterVersionsPerInstanceUntilTheyAreGone) {
   Click(IDC_Command2);
   ExpectBox(L"Quorvex", kDeleteQuestion, BoxIcon::Exclamation, {L"Yes", L"No"}).Press(L"No");
   ExpectBox(L"Quorvex", kDeleteQuestion, BoxIcon::Exclamation, {L"Yes", L"No"}).Press(L"Yes");
-  ExpectReport({L"Updated: R:\\Apps\\Site1", L"Updated: R:\\Apps\\Site2", L"Updated: R:\\Apps\\Site4"});
+  ExpectReport({L"Updated: Q:\\Apps\\Site1", L"Updated: Q:\\Apps\\Site2", L"Updated: Q:\\Apps\\Site4"});
   for (int digit : {1, 2, 4}) EXPECT_TRUE(FileHolds(In(Instance(digit), L"Quorv114.exe"), masterExeBytes));
   EXPECT_EQ(NamesIn(master), (Names{L"QVXMulti.exe", L"Quorv114.exe"}));
 }
@@ -369,6 +391,33 @@ TEST_F(Creator, UpdateWithoutAMasterExecutableTouchesNoInstance) {
 TEST_F(Creator, UpdateWithNoInstancesSaysSo) {
   PutMasterExe();
   OpenCreator();
-  Click(IDC_Command2);
+  ClickAndWait(IDC_Command2);
   ExpectReport({L"No multiple instances to update"});
+}
+
+TEST_F(Creator, AStepThatFailsIsReportedAndLeavesNothingHalfDone) {
+  PutMasterExe();
+  MakeInstance(2);
+  // A file where instance 1's directory would go: the directory cannot be made.
+  ASSERT_TRUE(WriteFileBytes(Instance(1), "in the way"));
+  OpenCreator();
+  SetCount(L"2");
+  ClickAndWait(IDC_Command1);
+  ExpectReport({L"Not created: Q:\\Apps\\Site1"});
+  EXPECT_TRUE(FileHolds(Instance(1), "in the way"));
+  EXPECT_FALSE(IsDir(Instance(3))) << "the action went on after a failure";
+  DeleteFileW(Instance(1).c_str());
+
+  // The master program cannot be read: no empty instance directory stays, no instance changes.
+  HANDLE locked = CreateFileW(In(master, L"Quorv114.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  ClickAndWait(IDC_Command1);
+  ExpectReport({L"Not created: Q:\\Apps\\Site1"});
+  EXPECT_FALSE(IsDir(Instance(1)));
+  ClickAndWait(IDC_Command2);
+  ExpectReport({L"Not updated: Q:\\Apps\\Site2"});
+  CloseHandle(locked);
+  EXPECT_EQ(NamesIn(Instance(2)), (Names{L"Quorv113.exe", L"QuorvexSettings.txt", L"hotkeysetup.txt"}));
+  EXPECT_TRUE(FileHolds(In(Instance(2), L"Quorv113.exe"), "old version 113"));
 }
