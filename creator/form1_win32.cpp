@@ -97,7 +97,6 @@ INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::Form_Load() {
-  SetWindowTextW(hwnd_, kFormCaption);
   icon_ = static_cast<HICON>(LoadImageW(instance_, L"FORMICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                         GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
   smallIcon_ = static_cast<HICON>(LoadImageW(instance_, L"FORMICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
