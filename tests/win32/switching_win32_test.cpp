@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "fake_browser.h"
+#include "driver/fake_browser.h"
 #include "main/switching/fetch_window_win32.h"
 #include "main/switching/switching_win32.h"
 #include "main/switching/window_walk_win32.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/driver.h"
+#include "driver.h"
 
 namespace qvx_test {
 
