@@ -147,8 +147,11 @@ TEST(Toggle, CyclesThroughTheSiteWindowsInHandleOrderSkippingTheForegroundOne) {
   ShowWindow(site[1], SW_MINIMIZE);
 
   ResetToggleState();
-  SetForegroundWindow(elsewhere.frame);
-  ASSERT_TRUE(BecomesForeground(elsewhere.frame));
+  // Windows that have just opened may still take the foreground: try until it stays elsewhere.
+  ASSERT_TRUE(e2e::WaitFor([&] {
+    SetForegroundWindow(elsewhere.frame);
+    return e2e::StaysFalse([&] { return GetForegroundWindow() != elsewhere.frame; }, 600ms);
+  }));
   auto toggle = [&] {
     RecordForegroundWindow();  // the 250 ms timer's tick
     ToggleBetween(token, token, L"http://unused.example/");
