@@ -4,7 +4,7 @@
 #
 #   scripts/wine-testbed.sh [--dpi N] [--browser PATH\TO\fake_browser.exe] COMMAND [ARGS...]
 #
-# The command sees WINEPREFIX, DISPLAY, WINEDEBUG and WINEDLLOVERRIDES. With --browser, the
+# The command sees WINEPREFIX, DISPLAY, WINEDEBUG and WINEDLLOVERRIDES; Q: is an empty scratch drive. With --browser, the
 # given program is registered as the handler of http and https URLs in the prefix.
 set -uo pipefail
 
@@ -41,25 +41,31 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# A display number nobody uses.
-display=""
-for n in $(seq 91 199); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "wine-testbed: no free X display" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
+# Xvfb picks a free display number itself and reports it, so parallel runs never share one.
+exec 3>"$workdir/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
+exec 3>&-
+display=""
 for _ in $(seq 1 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
+  display=$(tr -dc '0-9' <"$workdir/display")
+  [ -n "$display" ] && [ -e "/tmp/.X11-unix/X$display" ] && break
   kill -0 "$xvfb_pid" 2>/dev/null || { echo "wine-testbed: Xvfb did not start" >&2; cat "$workdir/xvfb.log" >&2; exit 1; }
   sleep 0.1
 done
+[ -n "$display" ] || { echo "wine-testbed: Xvfb reported no display" >&2; exit 1; }
+export DISPLAY=":$display"
 
 if ! wineboot -i >"$workdir/wineboot.log" 2>&1; then
   echo "wine-testbed: wineboot failed" >&2; cat "$workdir/wineboot.log" >&2; exit 1
 fi
 wineserver -w
+
+# Q: is a scratch drive for scenarios that run a program from the root of a drive.
+mkdir -p "$workdir/drive-q"
+ln -sfn "$workdir/drive-q" "$WINEPREFIX/dosdevices/q:"
+# Wine draws the window frames itself: Xvfb has no window manager to draw captions.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 if [ -n "$dpi" ]; then
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1

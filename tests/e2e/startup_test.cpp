@@ -135,14 +135,13 @@ TEST_F(Startup, ExistingShortOrOddFilesAreLeftAsTheyAre) {
 }
 
 TEST_F(Startup, AProgramAtTheRootOfADriveUsesNoDoubledSeparator) {
-  TempDir driveDir;
-  MappedDrive drive(L'Q', driveDir.Path());
-  ASSERT_TRUE(drive.Ok()) << "could not map a drive letter";
+  ScratchDrive drive;
+  ASSERT_TRUE(drive.Ok()) << "the test bed did not map Q:";
   QuorvexApp atRoot(drive.Root());
   atRoot.Start();
   ASSERT_TRUE(atRoot.WaitUntilRunning());
-  EXPECT_TRUE(FileHolds(driveDir.File(L"QuorvexSettings.txt"), kDefaultSettings));
-  EXPECT_TRUE(FileHolds(driveDir.File(L"hotkeysetup.txt"), kDefaultHotkeys));
+  EXPECT_TRUE(FileHolds(drive.File(L"QuorvexSettings.txt"), kDefaultSettings));
+  EXPECT_TRUE(FileHolds(drive.File(L"hotkeysetup.txt"), kDefaultHotkeys));
   EXPECT_TRUE(atRoot.Exit());
-  EXPECT_TRUE(FileHolds(driveDir.File(L"QuorvexStatus.txt"), "0\r\n"));
+  EXPECT_TRUE(FileHolds(drive.File(L"QuorvexStatus.txt"), "0\r\n"));
 }

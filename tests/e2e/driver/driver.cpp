@@ -237,26 +237,31 @@ HWND ChildById(HWND parent, int id) {
 }
 
 // ---- screenshots ------------------------------------------------------------------------
-namespace {
-std::wstring UnixPathOf(const std::wstring& windowsPath);
-} // namespace
-
-// Wine keeps its drive letters as symbolic links in the prefix's "dosdevices" folder.
-MappedDrive::MappedDrive(wchar_t letter, const std::wstring& dir) : letter_(letter) {
-  char prefix[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH)) return;
-  const std::wstring target = UnixPathOf(dir);
-  if (target.empty()) return;
-  link_ = std::string(prefix) + "/dosdevices/" + static_cast<char>(towlower(letter)) + ":";
-  Process ln = Process::Start(L"Z:\\bin\\ln", L"-sfn \"" + target + L"\" \"" + std::wstring(link_.begin(), link_.end()) + L"\"", L"");
-  ok_ = ln.Started() && ln.WaitForExit() && ln.ExitCode() == 0 &&
-        WaitFor([&] { return GetFileAttributesW(Root().c_str()) != INVALID_FILE_ATTRIBUTES; });
+ScratchDrive::ScratchDrive() {
+  ok_ = GetFileAttributesW(Root().c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (ok_) Empty();
 }
 
-MappedDrive::~MappedDrive() {
-  if (link_.empty()) return;
-  Process rm = Process::Start(L"Z:\\bin\\rm", L"-f \"" + std::wstring(link_.begin(), link_.end()) + L"\"", L"");
-  rm.WaitForExit();
+ScratchDrive::~ScratchDrive() {
+  if (ok_) Empty();
+}
+
+void ScratchDrive::Empty() const {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((Root() + L"*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring child = Root() + name;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveTree(child);
+    } else {
+      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(child.c_str());
+    }
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
 }
 
 namespace {
@@ -289,6 +294,18 @@ bool Screenshot(const std::wstring& pngPath, HWND window) {
   if (window) {
     RECT r{};
     GetWindowRect(window, &r);
+    // Wait until the window is really on the screen: not one flat colour any more.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    WaitFor([&] {
+      HDC screen = GetDC(nullptr);
+      const COLORREF first = GetPixel(screen, r.left + 2, r.top + 2);
+      bool varied = false;
+      for (LONG y = r.top + 2; y < r.bottom && !varied; y += 7) {
+        for (LONG x = r.left + 2; x < r.right && !varied; x += 7) varied = GetPixel(screen, x, y) != first;
+      }
+      ReleaseDC(nullptr, screen);
+      return varied;
+    }, 5s);
     const int margin = 4;
     args += L" -crop " + std::to_wstring(r.right - r.left + 2 * margin) + L"x" +
             std::to_wstring(r.bottom - r.top + 2 * margin) + L"+" + std::to_wstring(std::max<LONG>(0, r.left - margin)) +

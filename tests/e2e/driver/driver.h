@@ -47,20 +47,20 @@ bool FileHolds(const std::wstring& path, const std::string& bytes);
 void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstring& newName = L"");
 void RemoveTree(const std::wstring& path);
 
-// A drive letter of the Wine prefix mapped to a directory for the scenario's lifetime, so that
-// a program can be started from the root of a drive ("Q:\").
-class MappedDrive {
+// The drive Q:, which the test bed maps to an empty directory of its own, so that a program
+// can run from the root of a drive. Emptied when the scenario starts and when it ends.
+class ScratchDrive {
  public:
-  MappedDrive(wchar_t letter, const std::wstring& dir);
-  ~MappedDrive();
-  MappedDrive(const MappedDrive&) = delete;
-  MappedDrive& operator=(const MappedDrive&) = delete;
+  ScratchDrive();
+  ~ScratchDrive();
+  ScratchDrive(const ScratchDrive&) = delete;
+  ScratchDrive& operator=(const ScratchDrive&) = delete;
   bool Ok() const { return ok_; }
-  std::wstring Root() const { return std::wstring(1, letter_) + L":\\"; }
+  std::wstring Root() const { return L"Q:\\"; }
+  std::wstring File(const std::wstring& name) const { return Root() + name; }
+  void Empty() const;
 
  private:
-  wchar_t letter_;
-  std::string link_;  // the Unix path of the drive's link in the prefix
   bool ok_ = false;
 };
 
