@@ -78,7 +78,9 @@ if(WIN32_TESTS)
   add_executable(qvx_win32_tests ${WIN32_TESTS})
   target_link_libraries(qvx_win32_tests PRIVATE qvx_main_win32 qvx_e2e_driver GTest::gtest_main)
   add_test(NAME win32_tests COMMAND ${QVX_TEST_RUNNER} $<TARGET_FILE:qvx_win32_tests>)
-  add_dependencies(qvx_win32_tests ${QVX_FIXTURE_TARGETS})
+  if(QVX_FIXTURE_TARGETS)
+    add_dependencies(qvx_win32_tests ${QVX_FIXTURE_TARGETS})
+  endif()
 endif()
 
 # End-to-end scenarios: one program per tests/e2e/<area>_test.cpp.
