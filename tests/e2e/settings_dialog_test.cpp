@@ -122,17 +122,14 @@ std::wstring LinkTarget(const std::wstring& linkPath) {
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// The pixels a window shows on the screen.
-std::vector<DWORD> ScreenPixels(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
+// The 32-bit pixels of a bitmap of the given size after painting into it.
+std::vector<DWORD> Paint(int w, int h, const std::function<void(HDC)>& paint) {
   std::vector<DWORD> pixels(static_cast<size_t>(w * h));
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
   HGDIOBJ old = SelectObject(dc, bitmap);
-  BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  paint(dc);
   SelectObject(dc, old);
   BITMAPINFO bi{};
   bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -143,57 +140,47 @@ std::vector<DWORD> ScreenPixels(HWND window) {
   return pixels;
 }
 
-// How far the window's pixels are from the program's icon of that name drawn into it alike
-// (centred on the window's own background colour, at the size the window shows).
-long long DistanceToIcon(HWND window, const std::vector<DWORD>& shown, const std::wstring& exe,
-                         const std::wstring& name) {
+// True when the preview box on the screen looks like the program's icon `name` and not like
+// `other`, each drawn centred on the box's background at the size the dialog picks for the box.
+bool PreviewLooksLike(HWND preview, const std::wstring& exe, const std::wstring& name, const std::wstring& other) {
   RECT r{};
-  GetClientRect(window, &r);
-  const int w = r.right, h = r.bottom;
-  const int room = std::min(w, h);
+  GetClientRect(preview, &r);
+  POINT origin{0, 0};
+  ClientToScreen(preview, &origin);
   int size = 16;
   for (int candidate : {20, 24, 32, 40, 48, 64}) {
-    if (candidate <= room) size = candidate;
+    if (candidate <= std::min(r.right, r.bottom)) size = candidate;
   }
+  const int left = origin.x + (r.right - size) / 2, top = origin.y + (r.bottom - size) / 2;
+  const auto shown = Paint(size, size, [&](HDC dc) {
+    HDC screen = GetDC(nullptr);
+    BitBlt(dc, 0, 0, size, size, screen, left, top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+  });
   HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  HICON icon = static_cast<HICON>(LoadImageW(module, name.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-  RECT window_rect{};
-  GetWindowRect(window, &window_rect);
-  const int ww = window_rect.right - window_rect.left, wh = window_rect.bottom - window_rect.top;
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  const int dx = origin.x - window_rect.left + (w - size) / 2, dy = origin.y - window_rect.top + (h - size) / 2;
-  std::vector<DWORD> drawn(shown.size());
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, ww, wh);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  const DWORD bg = shown[static_cast<size_t>(dy * ww + dx)];  // an icon's corner is transparent
-  HBRUSH brush = CreateSolidBrush(RGB((bg >> 16) & 0xFF, (bg >> 8) & 0xFF, bg & 0xFF));
-  RECT all{0, 0, ww, wh};
-  FillRect(dc, &all, brush);
-  DrawIconEx(dc, dx, dy, icon, size, size, 0, nullptr, DI_NORMAL);
-  SelectObject(dc, old);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof bi.bmiHeader, ww, -wh, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  GetDIBits(dc, bitmap, 0, static_cast<UINT>(wh), drawn.data(), &bi, DIB_RGB_COLORS);
-  DeleteObject(brush);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  if (icon) DestroyIcon(icon);
-  if (module) FreeLibrary(module);
-  long long sum = 0;
-  // Only the icon's square counts: the control's border is not part of the picture.
-  for (int y = dy; y < dy + size && y < wh; ++y) {
-    for (int x = dx; x < dx + size && x < ww; ++x) {
-      const DWORD a = shown[static_cast<size_t>(y * ww + x)], b = drawn[static_cast<size_t>(y * ww + x)];
+  auto distance = [&](const std::wstring& icon) {
+    HICON h = static_cast<HICON>(LoadImageW(module, icon.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    const DWORD bg = shown.front();  // an icon's corner is transparent
+    const auto drawn = Paint(size, size, [&](HDC dc) {
+      HBRUSH brush = CreateSolidBrush(RGB((bg >> 16) & 0xFF, (bg >> 8) & 0xFF, bg & 0xFF));
+      RECT all{0, 0, size, size};
+      FillRect(dc, &all, brush);
+      DeleteObject(brush);
+      DrawIconEx(dc, 0, 0, h, size, size, 0, nullptr, DI_NORMAL);
+    });
+    if (h) DestroyIcon(h);
+    long long sum = 0;
+    for (size_t i = 0; i < shown.size(); ++i) {
       for (int shift = 0; shift < 24; shift += 8) {
-        sum += std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+        sum += std::abs(static_cast<int>((shown[i] >> shift) & 0xFF) - static_cast<int>((drawn[i] >> shift) & 0xFF));
       }
     }
-  }
-  return sum;
+    return sum;
+  };
+  // Drawn alike, the shown icon matches almost exactly; a half-painted box matches neither.
+  const bool closer = distance(name) * 10 < distance(other);
+  if (module) FreeLibrary(module);
+  return closer;
 }
 
 } // namespace
@@ -360,18 +347,13 @@ TEST_F(SettingsDialog, TheScrollBarPicksTheIconAndThePreviewFollowsAtOnce) {
   HWND preview = Control(IDC_Picture1);
   EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 5);
   const std::wstring exe = app.File(kMainExe);
-  std::vector<DWORD> shown;
-  EXPECT_TRUE(WaitFor([&] {
-    shown = ScreenPixels(preview);
-    return DistanceToIcon(preview, shown, exe, L"QVX5") < DistanceToIcon(preview, shown, exe, L"QVX6");
-  })) << "the preview does not show icon 5";
+  EXPECT_TRUE(WaitFor([&] { return PreviewLooksLike(preview, exe, L"QVX5", L"QVX6"); }))
+      << "the preview does not show icon 5";
 
   Scroll(SB_LINEDOWN);
   EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 6);
-  EXPECT_TRUE(WaitFor([&] {
-    shown = ScreenPixels(preview);
-    return DistanceToIcon(preview, shown, exe, L"QVX6") < DistanceToIcon(preview, shown, exe, L"QVX5");
-  })) << "the preview did not follow to icon 6";
+  EXPECT_TRUE(WaitFor([&] { return PreviewLooksLike(preview, exe, L"QVX6", L"QVX5"); }))
+      << "the preview did not follow to icon 6";
   ASSERT_NO_FATAL_FAILURE(Close());
   auto settings = app.Read(L"QuorvexSettings.txt");
   ASSERT_TRUE(settings);
