@@ -1,20 +1,19 @@
 #include "common/special_folder_win32.h"
 
+#include <objbase.h>
 #include <shlobj.h>
 
 #include "common/trim_at_nul.h"
 
 namespace qvx {
-
-std::wstring SpecialFolderPath(HWND hWnd, int csidl) {
-  PIDLIST_ABSOLUTE list = nullptr;
+std::wstring SpecialFolderPath(HWND hwnd, int csidl) {
   std::wstring path;
-  if (SHGetSpecialFolderLocation(hWnd, csidl, &list) == S_OK) {
-    std::wstring buffer(MAX_PATH, L' ');
+  PIDLIST_ABSOLUTE list = nullptr;
+  if (SHGetSpecialFolderLocation(hwnd, csidl, &list) == S_OK && list) {
+    std::wstring buffer(MAX_PATH, L'\0');
     if (SHGetPathFromIDListW(list, buffer.data())) path = TrimAtNul(buffer);
   }
-  CoTaskMemFree(list);
+  CoTaskMemFree(list);  // accepts a null list
   return path;
 }
-
 } // namespace qvx

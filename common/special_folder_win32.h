@@ -1,10 +1,11 @@
 #pragma once
-// The user's special folders (Start-menu programs, Startup, ...) by their CSIDL number.
+// The paths of the user's shell folders (Start-menu Programs, Startup, ...).
 #include <windows.h>
 
 #include <string>
 
 namespace qvx {
-// The folder's path, or the empty text when it cannot be found.
-std::wstring SpecialFolderPath(HWND hWnd, int csidl);
+// The path of the special folder csidl (CSIDL_PROGRAMS, CSIDL_STARTUP, ...) as seen from the
+// window hwnd; empty when the folder cannot be found.
+std::wstring SpecialFolderPath(HWND hwnd, int csidl);
 } // namespace qvx

@@ -2,7 +2,7 @@
 // Identifiers of the settings dialog HotkeysForm, named after its controls. Five names are
 // shared with the main window's dialog (form1_ids.h); they carry the same numbers there, so
 // both headers can be included together.
-#define IDD_HotkeysForm 300
+#define IDD_HotkeysForm 400
 
 #define IDC_Picture1 1001
 #define IDC_Label1 1002

@@ -4,6 +4,7 @@ Run: python3 -m unittest discover -s resources -p "test_*.py"
 """
 
 import os
+from pathlib import Path
 import re
 import struct
 import subprocess
@@ -63,27 +64,27 @@ class MakeImagesTest(unittest.TestCase):
         cls.out = os.path.join(cls.tmp.name, "images")
         result = run_script(cls.out)
         assert result.returncode == 0, result.stderr
-        cls.files = {n: open(os.path.join(cls.out, n), "rb").read() for n in os.listdir(cls.out)}
+        cls.files = {n: Path(os.path.join(cls.out, n)).read_bytes() for n in os.listdir(cls.out)}
 
     @classmethod
     def tearDownClass(cls):
         cls.tmp.cleanup()
 
     def test_names_match_cmake_and_rc_files(self):
-        cmake = open(os.path.join(HERE, "resources.cmake")).read()
+        cmake = Path(os.path.join(HERE, "resources.cmake")).read_text()
         listed = re.search(r"set\(QVX_IMAGE_NAMES(.*?)\)", cmake, re.S).group(1).split()
         self.assertEqual(sorted(listed), sorted(self.files))
         used = set()
         for rc in ("images_quorv114.rc", "images_qvxmulti.rc"):
             used |= set(re.findall(r'^\w+\s+(?:ICON|BITMAP)\s+"([^"]+)"',
-                                   open(os.path.join(HERE, rc)).read(), re.M))
+                                   Path(os.path.join(HERE, rc)).read_text(), re.M))
         self.assertEqual(used, set(self.files))
 
     def test_same_bytes_every_run(self):
         with tempfile.TemporaryDirectory() as again:
             self.assertEqual(run_script(again).returncode, 0)
             for name, data in self.files.items():
-                self.assertEqual(open(os.path.join(again, name), "rb").read(), data, name)
+                self.assertEqual(Path(again, name).read_bytes(), data, name)
 
     def test_tray_icons_are_16_colour_16px_plus_32px(self):
         for n in range(1, 18):
@@ -135,7 +136,7 @@ class BadInputTest(unittest.TestCase):
             result = run_script(blocker)
             self.assertEqual(result.returncode, 1)
             self.assertIn("cannot write", result.stderr)
-            self.assertEqual(open(blocker, "rb").read(), b"keep me")
+            self.assertEqual(Path(blocker).read_bytes(), b"keep me")
             self.assertEqual(os.listdir(tmp), ["not-a-dir"])
 
 

@@ -4,6 +4,7 @@ Run: python3 -m unittest discover -s resources -p "test_*.py"
 """
 
 import os
+from pathlib import Path
 import re
 import shutil
 import subprocess
@@ -15,7 +16,7 @@ WINDRES = shutil.which("x86_64-w64-mingw32-windres")
 
 
 def macros():
-    text = open(os.path.join(HERE, "version.h")).read()
+    text = Path(os.path.join(HERE, "version.h")).read_text()
     return dict(re.findall(r"^#define[ \t]+(QVX_\w+)[ \t]+(.+?)[ \t]*$", text, re.M))
 
 

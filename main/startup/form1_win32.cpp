@@ -84,6 +84,17 @@ void Form1::Form_Load() {
   RegisterHotkeys(*this, /*checkHotkeyFileFirst=*/true);
   // 20: the window-reuse probe, last.
   ProbeWindowReuse(*this, splashShow_);
+  MarkInTray(true);
+}
+
+void Form1::MarkInTray(bool inTray) {
+  // Lets automation (and the end-to-end tests) see when the program has settled in the tray
+  // with its hotkeys registered, without guessing from timings.
+  if (inTray) {
+    SetPropW(hwnd_, kInTrayProperty, reinterpret_cast<HANDLE>(1));
+  } else {
+    RemovePropW(hwnd_, kInTrayProperty);
+  }
 }
 
 void Form1::ApplyTrayIcon() {
@@ -128,6 +139,7 @@ void Form1::mnuAbout_Click() {
     SetForegroundWindow(hwnd_);
     return;
   }
+  MarkInTray(false);
   UnregisterHotkeys(*this);
   RemoveFromTray(*this);
   ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -148,6 +160,7 @@ void Form1::Form_QueryUnload(UnloadMode mode) {
       // The close is cancelled: back to the tray, hotkeys from the hotkey file as it is now.
       Command2_Click();
       RegisterHotkeys(*this, /*checkHotkeyFileFirst=*/false);
+      MarkInTray(true);
       return;
     case UnloadMode::TaskManager:
     case UnloadMode::WindowsEnding:
@@ -174,6 +187,7 @@ void Form1::EndProgram() {
     if (w != reinterpret_cast<HWND>(self)) DestroyWindow(w);
     return TRUE;
   }, reinterpret_cast<LPARAM>(hwnd_));
+  MarkInTray(false);
   RemoveModelessDialog(hwnd_);
   DestroyWindow(hwnd_);
   PostQuitMessage(0);

@@ -10,6 +10,10 @@
 namespace qvx {
 
 // Why the window is asked to close.
+// A property of the main window, present while the program sits in the tray with its start-up
+// or its return to the tray complete.
+inline constexpr wchar_t kInTrayProperty[] = L"QuorvexInTray";
+
 enum class UnloadMode {
   UserClose = 0,     // its close box, system menu, Alt+F4 or Escape
   ProgramExit = 1,   // "&Exit"
@@ -55,6 +59,7 @@ class Form1 {
   void Timer1_Timer();
   void EndProgram();
   void InitAboutControls();
+  void MarkInTray(bool inTray);
 
   HWND hwnd_ = nullptr;
   HINSTANCE instance_ = nullptr;

@@ -18,6 +18,11 @@ class Startup : public ::testing::Test {
   TempDir dir;
   QuorvexApp app{dir.Path()};
 
+  void SetUp() override {
+    // No information form in the way: the browser option it reports is off.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Internet Explorer\\Main", L"AllowWindowReuse");
+  }
+
   void StartAndWait() {
     ASSERT_TRUE(app.Start().Started());
     ASSERT_TRUE(app.WaitUntilRunning()) << "the program did not finish its start-up";

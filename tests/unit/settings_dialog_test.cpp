@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "common/trim_at_nul.h"
 #include "main/settings_dialog/dialog_values.h"
 #include "main/settings_dialog/hotkey_capture.h"
 #include "main/settings_dialog/hotkey_check_box.h"
@@ -198,12 +197,6 @@ TEST(ShortcutNames, OnlyPlainFileNamesPass) {
     EXPECT_FALSE(IsPlainFileName(bad)) << std::wstring(bad).size();
   }
   EXPECT_FALSE(IsPlainFileName(std::wstring(L"a\0b", 3)));
-}
-
-TEST(TrimAtNul, CutsAtTheFirstNul) {
-  EXPECT_EQ(TrimAtNul(L"C:\\Users"), L"C:\\Users");
-  EXPECT_EQ(TrimAtNul(std::wstring_view(L"\0abc", 4)), L"");
-  EXPECT_EQ(TrimAtNul(std::wstring_view(L"C:\\x\0  \0", 8)), L"C:\\x");
 }
 
 namespace {

@@ -126,7 +126,6 @@ Process Process::Start(const std::wstring& exe, const std::wstring& args, const 
     CloseHandle(pi.hThread);
     p.handle_ = pi.hProcess;
     p.id_ = pi.dwProcessId;
-    WaitForInputIdle(p.handle_, 10000);
   }
   return p;
 }
@@ -157,6 +156,10 @@ bool Process::IsRunning() const { return handle_ && WaitForSingleObject(handle_,
 
 bool Process::WaitForExit(Millis timeout) const {
   return handle_ && WaitFor([this] { return !IsRunning(); }, timeout);
+}
+
+bool Process::WaitForInputIdle(Millis timeout) const {
+  return handle_ && ::WaitForInputIdle(handle_, static_cast<DWORD>(timeout.count())) == 0;
 }
 
 DWORD Process::ExitCode() const {
@@ -294,26 +297,36 @@ bool Screenshot(const std::wstring& pngPath, HWND window) {
   if (window) {
     RECT r{};
     GetWindowRect(window, &r);
-    // Wait until the window is really on the screen: not one flat colour any more.
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    WaitFor([&] {
-      HDC screen = GetDC(nullptr);
-      const COLORREF first = GetPixel(screen, r.left + 2, r.top + 2);
-      bool varied = false;
-      for (LONG y = r.top + 2; y < r.bottom && !varied; y += 7) {
-        for (LONG x = r.left + 2; x < r.right && !varied; x += 7) varied = GetPixel(screen, x, y) != first;
-      }
-      ReleaseDC(nullptr, screen);
-      return varied;
-    }, 5s);
     const int margin = 4;
     args += L" -crop " + std::to_wstring(r.right - r.left + 2 * margin) + L"x" +
             std::to_wstring(r.bottom - r.top + 2 * margin) + L"+" + std::to_wstring(std::max<LONG>(0, r.left - margin)) +
             L"+" + std::to_wstring(std::max<LONG>(0, r.top - margin)) + L" +repage";
   }
-  DeleteFileW(pngPath.c_str());
-  Process import = Process::Start(L"Z:\\usr\\bin\\import", args + L" \"" + target + L"\"", L"");
-  if (!import.Started() || !import.WaitForExit(30s)) return false;
+  // Another process's window reaches the X screen a moment after it is shown: until then the
+  // picture is the flat black root, which compresses to next to nothing.
+  const auto size = [&]() -> long long {
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    if (!GetFileAttributesExW(pngPath.c_str(), GetFileExInfoStandard, &info)) return -1;
+    return (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  };
+  // Wine hands a Unix program over and returns at once, so the picture is done when the file
+  // stops growing.
+  const auto shoot = [&] {
+    DeleteFileW(pngPath.c_str());
+    Process import = Process::Start(L"Z:\\usr\\bin\\import", args + L" \"" + target + L"\"", L"");
+    if (!import.Started()) return false;
+    long long last = -1;
+    return WaitFor([&] {
+      const long long now = size();
+      const bool done = now > 0 && now == last;
+      last = now;
+      return done;
+    }, 30s);
+  };
+  if (!shoot()) return false;
+  if (window) {
+    WaitFor([&] { return size() > 1024 || !shoot(); }, 10s);
+  }
   return GetFileAttributesW(pngPath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 

@@ -76,6 +76,8 @@ class Process {
 
   bool Started() const { return handle_ != nullptr; }
   DWORD Id() const { return id_; }
+  // Waits until the program waits for input with nothing left to do (its start-up is over).
+  bool WaitForInputIdle(Millis timeout = kDefaultWait) const;
   bool IsRunning() const;
   bool WaitForExit(Millis timeout = kDefaultWait) const;
   DWORD ExitCode() const;

@@ -19,7 +19,15 @@ Process& QuorvexApp::Start() {
 
 bool QuorvexApp::WaitUntilRunning(Millis timeout) {
   return WaitFor([&] {
-    return FindTopLevel(Pid(), kMainWindowClass) != nullptr && FileHolds(File(L"QuorvexStatus.txt"), "1\r\n");
+    HWND main = FindTopLevel(Pid(), kMainWindowClass);
+    return main && GetPropW(main, L"QuorvexInTray") && FileHolds(File(L"QuorvexStatus.txt"), "1\r\n");
+  }, timeout);
+}
+
+bool QuorvexApp::WaitUntilInTray(Millis timeout) {
+  return WaitFor([&] {
+    HWND main = FindTopLevel(Pid(), kMainWindowClass);
+    return main && GetPropW(main, L"QuorvexInTray");
   }, timeout);
 }
 

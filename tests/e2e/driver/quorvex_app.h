@@ -24,8 +24,11 @@ class QuorvexApp {
   Process& Proc() { return process_; }
   DWORD Pid() const { return process_.Id(); }
 
-  // Start-up finished: the main window exists and the status file holds "1".
+  // Start-up finished: the status file holds "1" and the program has settled in the tray with
+  // its hotkeys registered (its main window says so).
   bool WaitUntilRunning(Millis timeout = kDefaultWait);
+  // Back in the tray after the About window was closed, hotkeys registered again.
+  bool WaitUntilInTray(Millis timeout = kDefaultWait);
   HWND MainWindow(Millis timeout = kDefaultWait);
 
   // A tray-menu command (IDM_* of the main window), posted as the menu posts it.
