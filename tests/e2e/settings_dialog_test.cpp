@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "common/special_folder_win32.h"
+#include "driver/desktop.h"
 #include "driver/quorvex_app.h"
 #include "form1_ids.h"
 #include "hotkeys_form_ids.h"
@@ -504,6 +505,41 @@ TEST_F(SettingsDialog, ASettingsFileThatCannotBeWrittenIsReportedAndTheDialogSti
   EXPECT_NE(app.Read(L"QuorvexSettings.txt")->find("\r\nNEWSITE\r\n"), std::string::npos);
   EXPECT_TRUE(app.Proc().IsRunning());
   RemoveDirectoryW(app.File(L"hotkeysetup.txt").c_str());
+}
+
+TEST_F(SettingsDialog, TheNewHotkeyActsOnceTheAboutWindowIsClosed) {
+  // The Launch URL names a second copy of the program, so that a launch shows as that copy's
+  // status file.
+  TempDir launchedDir;
+  QuorvexApp launched(launchedDir.Path());
+  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n0\r\n0\r\n0\r\n"));  // Ctrl+Alt+J
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetText(IDC_Text1, launched.File(kMainExe));
+  Click(IDC_Check1);
+  SetHotkey(IDC_ccrpHotKey1, HOTKEYF_CONTROL | HOTKEYF_ALT, 'T');
+  Click(IDC_Check1);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "3\r\n84\r\n1\r\n0\r\n0\r\n0\r\n");
+  EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'T')) << "the dialog registers no hotkey itself";
+
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(app.WaitUntilInTray());
+  EXPECT_FALSE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'T')) << "the new combination is not registered";
+  EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'J')) << "the old combination is still held";
+
+  PressChord({VK_CONTROL, VK_MENU, 'T'});
+  EXPECT_TRUE(WaitFor([&] { return launched.Read(L"QuorvexStatus.txt") == "1\r\n"; }))
+      << "the hotkey did not launch the new Launch URL";
+  // End the launched copy through its own menu command.
+  EnumWindows([](HWND w, LPARAM self) -> BOOL {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != static_cast<DWORD>(self) && ClassOf(w) == kMainWindowClass) {
+      PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDM_mnuExit, 0), 0);
+    }
+    return TRUE;
+  }, static_cast<LPARAM>(app.Pid()));
+  EXPECT_TRUE(WaitFor([&] { return launched.Read(L"QuorvexStatus.txt") == "0\r\n"; }));
 }
 
 TEST_F(SettingsDialog, TakesAScreenshotForTheReadme) {
