@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "common/fs_win32.h"
 #include "common/message_box_win32.h"
@@ -49,7 +50,11 @@ class HotKeyControl : public HotkeyEntryBox {
   void SetCombination(std::uint8_t modifiers, std::uint8_t keyCode) override {
     SendDlgItemMessageW(dialog_, hotkeyId_, HKM_SETHOTKEY, MAKEWORD(keyCode, modifiers), 0);
   }
-  void SetEntryEnabled(bool enabled) override { EnableWindow(GetDlgItem(dialog_, hotkeyId_), enabled); }
+  void SetEntryEnabled(bool enabled) override {
+    HWND box = GetDlgItem(dialog_, hotkeyId_);
+    EnableWindow(box, enabled);
+    InvalidateRect(box, nullptr, TRUE);  // not every hot-key control repaints itself on a change of state
+  }
   void ShowTick(bool ticked) override { CheckDlgButton(dialog_, checkId_, ticked ? BST_CHECKED : BST_UNCHECKED); }
   void ShowReservedMessage() override {
     ShowMessage(dialog_, kReservedHotkeyText, kQuorvexTitle, MB_OK | MB_ICONEXCLAMATION);

@@ -542,19 +542,60 @@ TEST_F(SettingsDialog, TheNewHotkeyActsOnceTheAboutWindowIsClosed) {
   EXPECT_TRUE(WaitFor([&] { return launched.Read(L"QuorvexStatus.txt") == "0\r\n"; }));
 }
 
-TEST_F(SettingsDialog, TakesAScreenshotForTheReadme) {
-  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt",
-                        "QVX4\r\nINTERNET EXPLORER\r\nEXAMPLE\r\nhttps://www.example.com/\r\nExample Site\r\n"));
-  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "2\r\n76\r\n1\r\n6\r\n84\r\n1\r\n"));
-  ASSERT_NO_FATAL_FAILURE(Open());
-  SetForegroundWindow(dialog);
-  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  // Wine may hand the picture-taking to the Unix side and return at once: wait for the file.
-  const std::wstring path = ScreenshotPath(L"settings-dialog.png");
-  e2e::Screenshot(path, dialog);
-  EXPECT_TRUE(WaitFor([&] {
+// Wine may hand the picture-taking to the Unix side and return at once: wait for the file.
+bool SaveScreenshot(const std::wstring& name, HWND window = nullptr) {
+  const std::wstring path = ScreenshotPath(name);
+  e2e::Screenshot(path, window);
+  return WaitFor([&] {
     const auto bytes = ReadFileBytes(path);
     return bytes && bytes->size() > 8 && bytes->substr(1, 3) == "PNG";
-  })) << "no screenshot";
+  });
+}
+
+void MoveMouseTo(POINT p) {
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof move);
+}
+
+TEST_F(SettingsDialog, TakesScreenshotsAndShowsTheTooltips) {
+  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt",
+                        "QVX4\r\nINTERNET EXPLORER\r\nEXAMPLE\r\nhttps://www.example.com/\r\nExample Site\r\n"));
+  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "2\r\n76\r\n1\r\n6\r\n84\r\n0\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetForegroundWindow(dialog);
+  EXPECT_TRUE(SaveScreenshot(L"settings-dialog.png", dialog)) << "no screenshot";
+
+  // Resting the mouse on a box shows its tooltip. A frozen hotkey box takes no mouse input, so
+  // "Launch New" is unticked first.
+  Click(IDC_Check1);
+  HWND tips = nullptr;
+  for (HWND w : TopLevelWindowsOf(app.Pid(), false)) {
+    if (ClassOf(w) == TOOLTIPS_CLASSW && GetWindow(w, GW_OWNER) == dialog) tips = w;
+  }
+  ASSERT_NE(tips, nullptr);
+  const std::pair<int, std::wstring> boxes[] = {
+      {IDC_Text2, L"Domain Name, or word which appears in URL string of every page of the site defined by 'Launch URL'"},
+      {IDC_Text3, L"A word which always appears in the text at the top of the IE Browser window, when pages of the "
+                  L"site defined by 'Launch URL' are open"},
+      {IDC_Text4, L"Text to identify icon, when you mouse over the icon in system tray"},
+      {IDC_ccrpHotKey1, L"Starts IE Browser session with page defined by 'Launch URL'"},
+      {IDC_ccrpHotKey2, L"Toggles between IE Browser instances with pages from the site defined by 'Launch URL'"}};
+  for (const auto& [id, text] : boxes) {
+    RECT r{};
+    GetWindowRect(Control(id), &r);
+    std::wstring shown;
+    bool seen = false;
+    // A tip waits for the mouse to rest; each try rests it on another point of the box.
+    for (int attempt = 0; attempt < 4 && !seen; ++attempt) {
+      MoveMouseTo({(r.left + r.right) / 2 + attempt * 3, (r.top + r.bottom) / 2});
+      seen = WaitFor([&] { return IsWindowVisible(tips) && (shown = TextOf(tips)) == text; }, 3s);
+    }
+    EXPECT_TRUE(seen) << "box " << id << " shows: " << std::string(shown.begin(), shown.end());
+  }
+  EXPECT_TRUE(SaveScreenshot(L"settings-dialog-tooltip.png"));
   ASSERT_NO_FATAL_FAILURE(Close());
 }
