@@ -542,8 +542,26 @@ TEST_F(SettingsDialog, TheNewHotkeyActsOnceTheAboutWindowIsClosed) {
   EXPECT_TRUE(WaitFor([&] { return launched.Read(L"QuorvexStatus.txt") == "0\r\n"; }));
 }
 
+// True when the window shows more than one colour on the screen, that is it has been painted.
+bool LooksPainted(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  HDC screen = GetDC(nullptr);
+  const COLORREF first = GetPixel(screen, r.left + 1, r.top + 1);
+  bool varied = false;
+  for (LONG y = r.top + 1; y < r.bottom && !varied; y += 2) {
+    for (LONG x = r.left + 1; x < r.right && !varied; x += 2) varied = GetPixel(screen, x, y) != first;
+  }
+  ReleaseDC(nullptr, screen);
+  return varied;
+}
+
 // Wine may hand the picture-taking to the Unix side and return at once: wait for the file.
 bool SaveScreenshot(const std::wstring& name, HWND window = nullptr) {
+  if (window) {
+    // The controls paint one after another; the last one of the dialog is the "Disable All" button.
+    WaitFor([&] { return LooksPainted(ChildById(window, IDC_Command4)); });
+  }
   const std::wstring path = ScreenshotPath(name);
   e2e::Screenshot(path, window);
   return WaitFor([&] {
