@@ -69,7 +69,8 @@ if(NOT E2E_DRIVER)
   return()
 endif()
 add_library(qvx_e2e_driver STATIC ${E2E_DRIVER})
-target_link_libraries(qvx_e2e_driver PUBLIC qvx_common_win32 GTest::gtest)
+# The fake browser helpers read addresses the way the program does.
+target_link_libraries(qvx_e2e_driver PUBLIC qvx_main_win32 GTest::gtest)
 target_include_directories(qvx_e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e)
 
 # Win32 tests of the program's own parts, in one program.

@@ -71,8 +71,12 @@ if [ -n "$dpi" ]; then
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 fi
 if [ -n "$browser" ]; then
-  for scheme in http https; do
-    wine reg add "HKCU\\Software\\Classes\\$scheme\\shell\\open\\command" /ve /d "\"$browser\" \"%1\"" /f >/dev/null 2>&1
+  # Wine 8's ShellExecute takes URL handlers from the machine's classes only (HKCU's are not
+  # merged into HKEY_CLASSES_ROOT there); the user's entry is what Windows itself reads.
+  for root in HKCU HKLM; do
+    for scheme in http https; do
+      wine reg add "$root\\Software\\Classes\\$scheme\\shell\\open\\command" /ve /d "\"$browser\" \"%1\"" /f >/dev/null 2>&1
+    done
   done
 fi
 wineserver -w

@@ -303,18 +303,17 @@ bool Screenshot(const std::wstring& pngPath, HWND window) {
             L"+" + std::to_wstring(std::max<LONG>(0, r.top - margin)) + L" +repage";
   }
   // Another process's window reaches the X screen a moment after it is shown: until then the
-  // picture is the flat black root, which compresses to next to nothing.
+  // picture is the flat black root, which compresses to a few hundred bytes at most.
   const auto size = [&]() -> long long {
     WIN32_FILE_ATTRIBUTE_DATA info{};
     if (!GetFileAttributesExW(pngPath.c_str(), GetFileExInfoStandard, &info)) return -1;
     return (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
   };
-  // Wine hands a Unix program over and returns at once, so the picture is done when the file
-  // stops growing.
+  // Wine hands a Unix program over and returns at once, without a process handle to wait on,
+  // so the picture is done when the file has appeared and stops growing.
   const auto shoot = [&] {
     DeleteFileW(pngPath.c_str());
-    Process import = Process::Start(L"Z:\\usr\\bin\\import", args + L" \"" + target + L"\"", L"");
-    if (!import.Started()) return false;
+    Process::Start(L"Z:\\usr\\bin\\import", args + L" \"" + target + L"\"", L"");
     long long last = -1;
     return WaitFor([&] {
       const long long now = size();
@@ -325,7 +324,7 @@ bool Screenshot(const std::wstring& pngPath, HWND window) {
   };
   if (!shoot()) return false;
   if (window) {
-    WaitFor([&] { return size() > 1024 || !shoot(); }, 10s);
+    WaitFor([&] { return size() > 400 || !shoot(); }, 10s);
   }
   return GetFileAttributesW(pngPath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
