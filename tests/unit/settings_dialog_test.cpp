@@ -150,7 +150,8 @@ struct FakeEntry : HotkeyEntryBox {
 TEST(EnabledBox, AcceptedCombinationIsFrozenAndUntickFreesIt) {
   const Lines reserved = ReservedHotkeyRows();
   FakeEntry entry;
-  entry.m = 6, entry.k = 84;  // Ctrl+Alt+T
+  entry.m = 6;  // Ctrl+Alt+T
+  entry.k = 84;
   EnabledCheckBox box(entry, reserved);
   box.SetTicked(false);  // same value: the handler does not run
   EXPECT_EQ(entry.enableCalls, 0);
@@ -169,7 +170,8 @@ TEST(EnabledBox, AcceptedCombinationIsFrozenAndUntickFreesIt) {
 TEST(EnabledBox, ReservedCombinationIsRefusedOnceAndEmptied) {
   Lines reserved;  // empty while the dialog opens
   FakeEntry entry;
-  entry.m = 2, entry.k = 67;  // Ctrl+C
+  entry.m = 2;  // Ctrl+C
+  entry.k = 67;
   EnabledCheckBox box(entry, reserved);
   box.SetTicked(true);  // opening with a stored enabled hotkey: accepted as it is
   EXPECT_TRUE(box.Ticked());
