@@ -1,0 +1,619 @@
+// The settings dialog, driven through its controls in the real program: what it shows when it
+// opens, the hotkey boxes and their reserved combinations, the icon and tooltip, the files it
+// writes when it closes and the shortcuts it makes.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+#include "common/special_folder_win32.h"
+#include "driver/desktop.h"
+#include "driver/quorvex_app.h"
+#include "form1_ids.h"
+#include "hotkeys_form_ids.h"
+
+using namespace e2e;
+
+namespace {
+
+const std::wstring kReserved = L"This Hotkey combination is reserved\r\nfor use by other applications.";
+const std::wstring kDialogTitle = L"Quorvex Settings";
+
+WORD Combination(BYTE modifiers, BYTE key) { return MAKEWORD(key, modifiers); }
+
+class SettingsDialog : public ::testing::Test {
+ protected:
+  TempDir dir;
+  QuorvexApp app{dir.Path()};
+  HWND about = nullptr;
+  HWND dialog = nullptr;
+
+  void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+  void TearDown() override {
+    if (app.Proc().IsRunning()) app.Exit();
+    CoUninitialize();
+  }
+
+  void Start() {
+    ASSERT_TRUE(app.Start().Started());
+    ASSERT_TRUE(app.WaitUntilRunning()) << "the program did not finish its start-up";
+  }
+
+  // "&About", then its "Settings" button; the dialog is modal, so the click is posted.
+  void Open() {
+    if (!app.Proc().IsRunning()) {
+      ASSERT_NO_FATAL_FAILURE(Start());
+    }
+    if (!about || !IsWindowVisible(about)) {
+      app.Command(IDM_mnuAbout);
+      about = WaitForTopLevel(app.Pid(), kMainWindowClass, L"Quorvex", true);
+      ASSERT_NE(about, nullptr) << "the About window was not shown";
+    }
+    PostMessageW(ChildById(about, IDC_Command4), BM_CLICK, 0, 0);
+    dialog = WaitForTopLevel(app.Pid(), L"#32770", kDialogTitle, true);
+    ASSERT_NE(dialog, nullptr) << "the settings dialog did not open";
+  }
+
+  // The close box; any message box on the way is left to the caller.
+  void RequestClose() { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
+  void Close() {
+    RequestClose();
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog did not close";
+    EXPECT_TRUE(NoMessageBoxFor(app.Pid(), 300ms)) << "an unexpected message box";
+  }
+
+  HWND Control(int id) const { return ChildById(dialog, id); }
+  void Post(int id) { PostMessageW(Control(id), BM_CLICK, 0, 0); }
+  // A click whose handler shows no message box: sent, so it has run when this returns.
+  void Click(int id) { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+  bool Ticked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  void SetText(int id, const std::wstring& text) {
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  std::wstring Text(int id) const { return TextOf(Control(id)); }
+  void SetHotkey(int id, BYTE modifiers, BYTE key) {
+    SendMessageW(Control(id), HKM_SETHOTKEY, Combination(modifiers, key), 0);
+  }
+  WORD Hotkey(int id) const { return LOWORD(SendMessageW(Control(id), HKM_GETHOTKEY, 0, 0)); }
+  bool Editable(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+  void Scroll(WORD request) {
+    SendMessageW(dialog, WM_VSCROLL, request, reinterpret_cast<LPARAM>(Control(IDC_VScroll1)));
+  }
+
+  void ExpectMessage(const std::wstring& text, BoxIcon icon) {
+    auto box = WaitForMessageBox(app.Pid());
+    ASSERT_TRUE(box) << "no message box";
+    EXPECT_EQ(box->title, L"Quorvex");
+    EXPECT_EQ(box->text, text);
+    EXPECT_EQ(box->icon, icon) << ToString(box->icon);
+    EXPECT_EQ(box->buttons, std::vector<std::wstring>{L"OK"});
+    ASSERT_TRUE(box->Press(L"OK"));
+  }
+};
+
+std::wstring Lower(std::wstring s) {
+  CharLowerBuffW(s.data(), static_cast<DWORD>(s.size()));
+  return s;
+}
+
+// The target of a shell link file, read back the way Explorer reads it.
+std::wstring LinkTarget(const std::wstring& linkPath) {
+  IShellLinkW* link = nullptr;
+  IPersistFile* file = nullptr;
+  std::wstring target;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link)))) {
+    wchar_t path[MAX_PATH] = {};
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(linkPath.c_str(), STGM_READ)) &&
+        SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH))) {
+      target = path;
+    }
+    if (file) file->Release();
+    link->Release();
+  }
+  return target;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The 32-bit pixels of a bitmap of the given size after painting into it.
+std::vector<DWORD> Paint(int w, int h, const std::function<void(HDC)>& paint) {
+  std::vector<DWORD> pixels(static_cast<size_t>(w * h));
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  paint(dc);
+  SelectObject(dc, old);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  GetDIBits(dc, bitmap, 0, static_cast<UINT>(h), pixels.data(), &bi, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// True when the preview box on the screen looks like the program's icon `name` and not like
+// `other`, each drawn centred on the box's background at the size the dialog picks for the box.
+bool PreviewLooksLike(HWND preview, const std::wstring& exe, const std::wstring& name, const std::wstring& other) {
+  RECT r{};
+  GetClientRect(preview, &r);
+  POINT origin{0, 0};
+  ClientToScreen(preview, &origin);
+  int size = 16;
+  for (int candidate : {20, 24, 32, 40, 48, 64}) {
+    if (candidate <= std::min(r.right, r.bottom)) size = candidate;
+  }
+  const int left = origin.x + (r.right - size) / 2, top = origin.y + (r.bottom - size) / 2;
+  const auto shown = Paint(size, size, [&](HDC dc) {
+    HDC screen = GetDC(nullptr);
+    BitBlt(dc, 0, 0, size, size, screen, left, top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+  });
+  HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  auto distance = [&](const std::wstring& icon) {
+    HICON h = static_cast<HICON>(LoadImageW(module, icon.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    const DWORD bg = shown.front();  // an icon's corner is transparent
+    const auto drawn = Paint(size, size, [&](HDC dc) {
+      HBRUSH brush = CreateSolidBrush(RGB((bg >> 16) & 0xFF, (bg >> 8) & 0xFF, bg & 0xFF));
+      RECT all{0, 0, size, size};
+      FillRect(dc, &all, brush);
+      DeleteObject(brush);
+      DrawIconEx(dc, 0, 0, h, size, size, 0, nullptr, DI_NORMAL);
+    });
+    if (h) DestroyIcon(h);
+    long long sum = 0;
+    for (size_t i = 0; i < shown.size(); ++i) {
+      for (int shift = 0; shift < 24; shift += 8) {
+        sum += std::abs(static_cast<int>((shown[i] >> shift) & 0xFF) - static_cast<int>((drawn[i] >> shift) & 0xFF));
+      }
+    }
+    return sum;
+  };
+  // Drawn alike, the shown icon matches almost exactly; a half-painted box matches neither.
+  const bool closer = distance(name) * 10 < distance(other);
+  if (module) FreeLibrary(module);
+  return closer;
+}
+
+} // namespace
+
+TEST_F(SettingsDialog, OpensWithTheStoredValuesAndClosingRewritesBothFilesCleaned) {
+  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt",
+                        "qvx3\r\n internet explorer \r\nexample \r\n  https://www.example.com/App  \r\n My Tip \r\n"));
+  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "1\r\n65\r\n1\r\n6\r\n84\r\n0\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), about);
+  EXPECT_FALSE(IsWindowEnabled(about)) << "the dialog is not modal over the main window";
+  RECT r{};
+  GetWindowRect(dialog, &r);
+  EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+  EXPECT_EQ(Text(IDC_Text1), L"  https://www.example.com/App  ");
+  EXPECT_EQ(Text(IDC_Text2), L"example ");
+  EXPECT_EQ(Text(IDC_Text3), L" internet explorer ");
+  EXPECT_EQ(Text(IDC_Text4), L" My Tip ");
+  EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 3);
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey1), Combination(HOTKEYF_ALT, 'A'));  // Alt is 1 in the file, 4 here
+  EXPECT_TRUE(Ticked(IDC_Check1));
+  EXPECT_FALSE(Editable(IDC_ccrpHotKey1)) << "an enabled hotkey's box must be frozen";
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey2), Combination(HOTKEYF_CONTROL | HOTKEYF_SHIFT, 'T'));
+  EXPECT_FALSE(Ticked(IDC_Check2));
+  EXPECT_TRUE(Editable(IDC_ccrpHotKey2));
+  EXPECT_FALSE(Ticked(IDC_Check3));
+  EXPECT_FALSE(Ticked(IDC_Check4));
+  EXPECT_FALSE(IsWindowVisible(Control(IDC_Command1)));
+  HWND tips = nullptr;
+  for (HWND w : TopLevelWindowsOf(app.Pid(), false)) {
+    if (ClassOf(w) == TOOLTIPS_CLASSW && GetWindow(w, GW_OWNER) == dialog) tips = w;
+  }
+  ASSERT_NE(tips, nullptr) << "no tooltips";
+  EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 5);
+
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"),
+            "QVX3\r\nINTERNET EXPLORER\r\nEXAMPLE\r\nhttps://www.example.com/App\r\nMy Tip\r\n");
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "1\r\n65\r\n1\r\n6\r\n84\r\n0\r\n");
+  EXPECT_TRUE(IsWindowEnabled(about));
+}
+
+TEST_F(SettingsDialog, OnlyAnExactOneTicksEnabledAndOddLinesOpenEmpty) {
+  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "2\r\n76\r\n 1\r\nx\r\n84\r\n1.0\r\n"));
+  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt", "QVX99\r\nIE\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  EXPECT_FALSE(Ticked(IDC_Check1));
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey1), Combination(HOTKEYF_CONTROL, 'L'));
+  EXPECT_FALSE(Ticked(IDC_Check2));
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey2), 0) << "a modifier line that is not a number opens empty";
+  EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 1);
+  EXPECT_EQ(Text(IDC_Text1), L"");
+  EXPECT_EQ(Text(IDC_Text4), L"");
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX1\r\nIE\r\n\r\n\r\n\r\n");
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "2\r\n76\r\n0\r\n0\r\n84\r\n0\r\n");
+}
+
+TEST_F(SettingsDialog, ADisabledHotkeyKeepsItsOldCombinationWithFlagZero) {
+  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "2\r\n76\r\n1\r\n0\r\n0\r\n0\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  ASSERT_TRUE(Ticked(IDC_Check1));
+  Click(IDC_Check1);
+  EXPECT_FALSE(Ticked(IDC_Check1));
+  EXPECT_TRUE(Editable(IDC_ccrpHotKey1));
+  SetHotkey(IDC_ccrpHotKey1, HOTKEYF_CONTROL | HOTKEYF_ALT, 'T');  // typed, but left disabled: lost
+  SetHotkey(IDC_ccrpHotKey2, HOTKEYF_SHIFT | HOTKEYF_CONTROL, 'Q');
+  Click(IDC_Check2);
+  EXPECT_TRUE(Ticked(IDC_Check2));
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "2\r\n76\r\n0\r\n6\r\n81\r\n1\r\n");
+}
+
+TEST_F(SettingsDialog, AReservedCombinationIsRefusedEmptiedAndUnticked) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetHotkey(IDC_ccrpHotKey1, HOTKEYF_CONTROL, 'C');
+  Post(IDC_Check1);
+  ASSERT_NO_FATAL_FAILURE(ExpectMessage(kReserved, BoxIcon::Exclamation));
+  EXPECT_TRUE(WaitFor([&] { return !Ticked(IDC_Check1); }));
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey1), 0);
+  EXPECT_TRUE(Editable(IDC_ccrpHotKey1));
+  EXPECT_TRUE(NoMessageBoxFor(app.Pid(), 300ms)) << "the nested untick must not ask again";
+
+  SetHotkey(IDC_ccrpHotKey1, HOTKEYF_CONTROL | HOTKEYF_ALT, 'T');
+  Click(IDC_Check1);
+  EXPECT_TRUE(Ticked(IDC_Check1));
+  EXPECT_FALSE(Editable(IDC_ccrpHotKey1));
+
+  // The hidden diagnostic shows the box's raw value, in the control's own convention.
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_Command1, BN_CLICKED), reinterpret_cast<LPARAM>(Control(IDC_Command1)));
+  auto box = WaitForMessageBox(app.Pid());
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, L"6,84");
+  // Wine keeps a blank icon control in a box without an icon, which reads as "unknown".
+  EXPECT_TRUE(box->icon == BoxIcon::None || box->icon == BoxIcon::Unknown) << ToString(box->icon);
+  ASSERT_TRUE(box->Press(L"OK"));
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "3\r\n84\r\n1\r\n0\r\n0\r\n0\r\n");
+}
+
+TEST_F(SettingsDialog, EnableAllRefusesOnlyTheReservedOneAndDisableAllFreesBoth) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetHotkey(IDC_ccrpHotKey1, 0, VK_F9);
+  SetHotkey(IDC_ccrpHotKey2, HOTKEYF_ALT | HOTKEYF_EXT, VK_LEFT);
+  Post(IDC_Command3);
+  ASSERT_NO_FATAL_FAILURE(ExpectMessage(kReserved, BoxIcon::Exclamation));
+  ASSERT_NO_FATAL_FAILURE(ExpectMessage(kReserved, BoxIcon::Exclamation));
+  EXPECT_TRUE(WaitFor([&] { return !Ticked(IDC_Check1) && !Ticked(IDC_Check2); }));
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey1), 0);
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey2), 0);
+
+  SetHotkey(IDC_ccrpHotKey1, HOTKEYF_ALT, VK_LEFT);  // Alt+Left without the extended flag is free
+  SetHotkey(IDC_ccrpHotKey2, HOTKEYF_CONTROL, 'C');
+  Post(IDC_Command3);
+  ASSERT_NO_FATAL_FAILURE(ExpectMessage(kReserved, BoxIcon::Exclamation));
+  EXPECT_TRUE(NoMessageBoxFor(app.Pid(), 300ms));
+  EXPECT_TRUE(Ticked(IDC_Check1));
+  EXPECT_FALSE(Editable(IDC_ccrpHotKey1));
+  EXPECT_FALSE(Ticked(IDC_Check2));
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey2), 0);
+  EXPECT_TRUE(Editable(IDC_ccrpHotKey2));
+
+  Click(IDC_Command4);
+  EXPECT_FALSE(Ticked(IDC_Check1));
+  EXPECT_TRUE(Editable(IDC_ccrpHotKey1));
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey1), Combination(HOTKEYF_ALT, VK_LEFT));
+  ASSERT_NO_FATAL_FAILURE(Close());
+}
+
+TEST_F(SettingsDialog, RestoreBringsBackTheSavedHotkeysAndKeepsTheOtherEdits) {
+  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "4\r\n65\r\n1\r\n2\r\n66\r\n0\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  Click(IDC_Check1);
+  SetHotkey(IDC_ccrpHotKey1, HOTKEYF_CONTROL | HOTKEYF_ALT, 'Z');
+  SetHotkey(IDC_ccrpHotKey2, HOTKEYF_CONTROL | HOTKEYF_ALT, 'Y');
+  Click(IDC_Check2);
+  SetText(IDC_Text1, L"http://edited/");
+  Scroll(SB_LINEDOWN);
+  Click(IDC_Command2);
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey1), Combination(HOTKEYF_SHIFT, 'A'));
+  EXPECT_TRUE(Ticked(IDC_Check1));
+  EXPECT_FALSE(Editable(IDC_ccrpHotKey1));
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey2), Combination(HOTKEYF_CONTROL, 'B'));
+  EXPECT_FALSE(Ticked(IDC_Check2));
+  EXPECT_TRUE(Editable(IDC_ccrpHotKey2));
+  EXPECT_EQ(Text(IDC_Text1), L"http://edited/");
+  EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 2);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "4\r\n65\r\n1\r\n2\r\n66\r\n0\r\n");
+  auto settings = app.Read(L"QuorvexSettings.txt");
+  ASSERT_TRUE(settings);
+  EXPECT_EQ(settings->substr(0, 6), "QVX2\r\n");
+  EXPECT_NE(settings->find("http://edited/\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsDialog, TheScrollBarPicksTheIconAndThePreviewFollowsAtOnce) {
+  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt", "QVX5\r\nINTERNET EXPLORER\r\nEXAMPLE\r\nhttps://www.example.com/\r\n\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  // The dialog's own icon is set beside the preview; Wine answers WM_GETICON from another
+  // process with 0, so that one is looked at in the screenshots instead.
+  HWND preview = Control(IDC_Picture1);
+  EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 5);
+  const std::wstring exe = app.File(kMainExe);
+  EXPECT_TRUE(WaitFor([&] { return PreviewLooksLike(preview, exe, L"QVX5", L"QVX6"); }))
+      << "the preview does not show icon 5";
+
+  Scroll(SB_LINEDOWN);
+  EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 6);
+  EXPECT_TRUE(WaitFor([&] { return PreviewLooksLike(preview, exe, L"QVX6", L"QVX5"); }))
+      << "the preview did not follow to icon 6";
+  ASSERT_NO_FATAL_FAILURE(Close());
+  auto settings = app.Read(L"QuorvexSettings.txt");
+  ASSERT_TRUE(settings);
+  EXPECT_EQ(settings->substr(0, 6), "QVX6\r\n");
+
+  // The ends of the scroll bar hold.
+  ASSERT_NO_FATAL_FAILURE(Open());
+  for (int i = 0; i < 20; ++i) Scroll(SB_LINEDOWN);
+  EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 17);
+  Scroll(SB_TOP);
+  Scroll(SB_LINEUP);
+  EXPECT_EQ(SendMessageW(Control(IDC_VScroll1), SBM_GETPOS, 0, 0), 1);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt")->substr(0, 6), "QVX1\r\n");
+}
+
+TEST_F(SettingsDialog, TheTooltipBoxRefusesThe31stCharacter) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  HWND text4 = Control(IDC_Text4);
+  for (int i = 0; i < 31; ++i) SendMessageW(text4, WM_CHAR, L'a' + i % 26, 1);
+  EXPECT_EQ(Text(IDC_Text4).size(), 30u);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  auto settings = app.Read(L"QuorvexSettings.txt");
+  ASSERT_TRUE(settings);
+  EXPECT_NE(settings->find("\r\nabcdefghijklmnopqrstuvwxyzabcd\r\n"), std::string::npos) << *settings;
+}
+
+namespace {
+// The user's shortcut folders, and names of this test run's own shortcuts.
+struct ShortcutPlaces {
+  std::wstring programs = qvx::SpecialFolderPath(nullptr, CSIDL_PROGRAMS);
+  std::wstring startup = qvx::SpecialFolderPath(nullptr, CSIDL_STARTUP);
+  std::wstring folder = programs + L"\\Quorvex";
+  std::wstring Name(const std::wstring& base) const { return base + L" " + std::to_wstring(GetCurrentProcessId()); }
+  std::wstring Programs(const std::wstring& name) const { return folder + L"\\" + name + L".lnk"; }
+  std::wstring Startup(const std::wstring& name) const { return startup + L"\\" + name + L".lnk"; }
+  void Remove(const std::wstring& name) const {
+    DeleteFileW(Programs(name).c_str());
+    DeleteFileW(Startup(name).c_str());
+    RemoveDirectoryW(folder.c_str());  // only when empty
+  }
+};
+} // namespace
+
+TEST_F(SettingsDialog, ShortcutsAreCreatedRenamedWithTheTooltipAndDeletedAsAsked) {
+  const ShortcutPlaces places;
+  ASSERT_FALSE(places.programs.empty());
+  ASSERT_FALSE(places.startup.empty());
+  const std::wstring first = places.Name(L"QVX Site"), second = places.Name(L"QVX Other");
+  const std::wstring dirName = dir.Path().substr(dir.Path().find_last_of(L'\\') + 1);
+  struct Cleanup {
+    const ShortcutPlaces& p;
+    std::vector<std::wstring> names;
+    ~Cleanup() {
+      for (const auto& n : names) p.Remove(n);
+    }
+  } cleanup{places, {first, second, dirName}};
+  // A shortcut named after the program's directory, as a copy made by the creator has.
+  CreateDirectoryW(places.folder.c_str(), nullptr);
+  ASSERT_TRUE(WriteFileBytes(places.Programs(dirName), "old"));
+
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetText(IDC_Text4, L"  " + first + L" ");
+  Click(IDC_Check3);
+  Click(IDC_Check4);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  const std::wstring target = Lower(app.File(kMainExe));
+  EXPECT_EQ(Lower(LinkTarget(places.Programs(first))), target);
+  EXPECT_EQ(Lower(LinkTarget(places.Startup(first))), target);
+  EXPECT_FALSE(Exists(places.Programs(dirName))) << "the directory-named shortcut stays";
+
+  // The check boxes start unticked at every opening; unticked, nothing is touched.
+  ASSERT_NO_FATAL_FAILURE(Open());
+  EXPECT_FALSE(Ticked(IDC_Check3));
+  EXPECT_FALSE(Ticked(IDC_Check4));
+  SetText(IDC_Text4, second);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_TRUE(Exists(places.Programs(first)));
+  EXPECT_TRUE(Exists(places.Startup(first)));
+  EXPECT_FALSE(Exists(places.Programs(second)));
+  EXPECT_FALSE(Exists(places.Startup(second)));
+
+  // The old name is the tooltip at opening: a shortcut under an earlier name is no longer found.
+  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt", "QVX1\r\nIE\r\nEX\r\nhttp://x/\r\n" +
+                                                    std::string(first.begin(), first.end()) + "\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetText(IDC_Text4, second);
+  Click(IDC_Check3);
+  Click(IDC_Check4);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_FALSE(Exists(places.Programs(first)));
+  EXPECT_FALSE(Exists(places.Startup(first)));
+  EXPECT_EQ(Lower(LinkTarget(places.Programs(second))), target);
+  EXPECT_EQ(Lower(LinkTarget(places.Startup(second))), target);
+
+  // An empty tooltip with "Start on Windows startup": the old shortcut goes, none is made.
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetText(IDC_Text4, L"   ");
+  Click(IDC_Check4);
+  RequestClose();
+  ASSERT_NO_FATAL_FAILURE(ExpectMessage(L"Unable to create Auto-Start Shortcut.\r\nShortcut name is missing.\r\n"
+                                        L"Any existing Auto-Start Shortcut\r\nwill be deleted.",
+                                        BoxIcon::Information));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  EXPECT_FALSE(Exists(places.Startup(second)));
+  EXPECT_TRUE(Exists(places.Programs(second)));
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt")->substr(app.Read(L"QuorvexSettings.txt")->size() - 4), "\r\n\r\n");
+}
+
+TEST_F(SettingsDialog, ATooltipThatIsNotAFileNameCreatesNothing) {
+  const ShortcutPlaces places;
+  const std::wstring programsParent = places.programs.substr(0, places.programs.find_last_of(L'\\'));
+  const std::wstring startupParent = places.startup.substr(0, places.startup.find_last_of(L'\\'));
+  const bool folderExisted = Exists(places.folder);
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetText(IDC_Text4, L"..\\x");
+  Click(IDC_Check3);
+  Click(IDC_Check4);
+  RequestClose();
+  ASSERT_NO_FATAL_FAILURE(ExpectMessage(
+      L"Unable to create Program-Files Shortcut: the ToolTip cannot be used as a file name.", BoxIcon::Information));
+  ASSERT_NO_FATAL_FAILURE(ExpectMessage(
+      L"Unable to create Auto-Start Shortcut: the ToolTip cannot be used as a file name.", BoxIcon::Information));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  for (const auto& path : {places.programs + L"\\x.lnk", programsParent + L"\\x.lnk", startupParent + L"\\x.lnk",
+                           places.folder + L"\\..\\x.lnk"}) {
+    EXPECT_FALSE(Exists(path)) << std::string(path.begin(), path.end());
+  }
+  EXPECT_EQ(Exists(places.folder), folderExisted);
+  auto settings = app.Read(L"QuorvexSettings.txt");
+  ASSERT_TRUE(settings);
+  EXPECT_NE(settings->find("\r\n..\\x\r\n"), std::string::npos) << "the tooltip itself is still saved";
+}
+
+TEST_F(SettingsDialog, ASettingsFileThatCannotBeWrittenIsReportedAndTheDialogStillCloses) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  // A folder where the hotkey file should be: it can be neither read nor replaced.
+  DeleteFileW(app.File(L"hotkeysetup.txt").c_str());
+  ASSERT_TRUE(CreateDirectoryW(app.File(L"hotkeysetup.txt").c_str(), nullptr));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  EXPECT_EQ(Hotkey(IDC_ccrpHotKey1), 0);
+  EXPECT_FALSE(Ticked(IDC_Check1));
+  SetText(IDC_Text2, L"newsite");
+  RequestClose();
+  ASSERT_NO_FATAL_FAILURE(ExpectMessage(
+      L"The settings could not be saved.\r\nThe program's directory may not be writable.", BoxIcon::Exclamation));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog did not close";
+  EXPECT_NE(app.Read(L"QuorvexSettings.txt")->find("\r\nNEWSITE\r\n"), std::string::npos);
+  EXPECT_TRUE(app.Proc().IsRunning());
+  RemoveDirectoryW(app.File(L"hotkeysetup.txt").c_str());
+}
+
+TEST_F(SettingsDialog, TheNewHotkeyActsOnceTheAboutWindowIsClosed) {
+  // The Launch URL names a second copy of the program, so that a launch shows as that copy's
+  // status file.
+  TempDir launchedDir;
+  QuorvexApp launched(launchedDir.Path());
+  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n0\r\n0\r\n0\r\n"));  // Ctrl+Alt+J
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetText(IDC_Text1, launched.File(kMainExe));
+  Click(IDC_Check1);
+  SetHotkey(IDC_ccrpHotKey1, HOTKEYF_CONTROL | HOTKEYF_ALT, 'T');
+  Click(IDC_Check1);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "3\r\n84\r\n1\r\n0\r\n0\r\n0\r\n");
+  EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'T')) << "the dialog registers no hotkey itself";
+
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(app.WaitUntilInTray());
+  EXPECT_FALSE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'T')) << "the new combination is not registered";
+  EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_ALT, 'J')) << "the old combination is still held";
+
+  PressChord({VK_CONTROL, VK_MENU, 'T'});
+  EXPECT_TRUE(WaitFor([&] { return launched.Read(L"QuorvexStatus.txt") == "1\r\n"; }))
+      << "the hotkey did not launch the new Launch URL";
+  // End the launched copy through its own menu command.
+  EnumWindows([](HWND w, LPARAM self) -> BOOL {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != static_cast<DWORD>(self) && ClassOf(w) == kMainWindowClass) {
+      PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDM_mnuExit, 0), 0);
+    }
+    return TRUE;
+  }, static_cast<LPARAM>(app.Pid()));
+  EXPECT_TRUE(WaitFor([&] { return launched.Read(L"QuorvexStatus.txt") == "0\r\n"; }));
+}
+
+// True when the window shows more than one colour on the screen, that is it has been painted.
+bool LooksPainted(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  HDC screen = GetDC(nullptr);
+  const COLORREF first = GetPixel(screen, r.left + 1, r.top + 1);
+  bool varied = false;
+  for (LONG y = r.top + 1; y < r.bottom && !varied; y += 2) {
+    for (LONG x = r.left + 1; x < r.right && !varied; x += 2) varied = GetPixel(screen, x, y) != first;
+  }
+  ReleaseDC(nullptr, screen);
+  return varied;
+}
+
+// Wine may hand the picture-taking to the Unix side and return at once: wait for the file.
+bool SaveScreenshot(const std::wstring& name, HWND window = nullptr) {
+  if (window) {
+    // The controls paint one after another; the last one of the dialog is the "Disable All" button.
+    WaitFor([&] { return LooksPainted(ChildById(window, IDC_Command4)); });
+  }
+  const std::wstring path = ScreenshotPath(name);
+  e2e::Screenshot(path, window);
+  return WaitFor([&] {
+    const auto bytes = ReadFileBytes(path);
+    return bytes && bytes->size() > 8 && bytes->substr(1, 3) == "PNG";
+  });
+}
+
+void MoveMouseTo(POINT p) {
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof move);
+}
+
+TEST_F(SettingsDialog, TakesScreenshotsAndShowsTheTooltips) {
+  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt",
+                        "QVX4\r\nINTERNET EXPLORER\r\nEXAMPLE\r\nhttps://www.example.com/\r\nExample Site\r\n"));
+  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "2\r\n76\r\n1\r\n6\r\n84\r\n0\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetForegroundWindow(dialog);
+  EXPECT_TRUE(SaveScreenshot(L"settings-dialog.png", dialog)) << "no screenshot";
+
+  // Resting the mouse on a box shows its tooltip. A frozen hotkey box takes no mouse input, so
+  // "Launch New" is unticked first.
+  Click(IDC_Check1);
+  HWND tips = nullptr;
+  for (HWND w : TopLevelWindowsOf(app.Pid(), false)) {
+    if (ClassOf(w) == TOOLTIPS_CLASSW && GetWindow(w, GW_OWNER) == dialog) tips = w;
+  }
+  ASSERT_NE(tips, nullptr);
+  const std::pair<int, std::wstring> boxes[] = {
+      {IDC_Text2, L"Domain Name, or word which appears in URL string of every page of the site defined by 'Launch URL'"},
+      {IDC_Text3, L"A word which always appears in the text at the top of the IE Browser window, when pages of the "
+                  L"site defined by 'Launch URL' are open"},
+      {IDC_Text4, L"Text to identify icon, when you mouse over the icon in system tray"},
+      {IDC_ccrpHotKey1, L"Starts IE Browser session with page defined by 'Launch URL'"},
+      {IDC_ccrpHotKey2, L"Toggles between IE Browser instances with pages from the site defined by 'Launch URL'"}};
+  for (const auto& [id, text] : boxes) {
+    RECT r{};
+    GetWindowRect(Control(id), &r);
+    std::wstring shown;
+    bool seen = false;
+    // A tip waits for the mouse to rest; each try rests it on another point of the box.
+    for (int attempt = 0; attempt < 4 && !seen; ++attempt) {
+      MoveMouseTo({(r.left + r.right) / 2 + attempt * 3, (r.top + r.bottom) / 2});
+      seen = WaitFor([&] { return IsWindowVisible(tips) && (shown = TextOf(tips)) == text; }, 3s);
+    }
+    EXPECT_TRUE(seen) << "box " << id << " shows: " << std::string(shown.begin(), shown.end());
+  }
+  EXPECT_TRUE(SaveScreenshot(L"settings-dialog-tooltip.png"));
+  ASSERT_NO_FATAL_FAILURE(Close());
+}
