@@ -343,7 +343,11 @@ TEST_F(Creator, UpdateReplacesIdleInstancesAndLeavesARunningOneAsItWas) {
   MakeInstance(3, masterExeBytes);  // a real program, started below
   MakeInstance(6);
   Process running = Process::Start(In(Instance(3), L"Quorv113.exe"), L"", Instance(3));
-  ASSERT_NE(WaitForTopLevel(running.Id(), L"QuorvexForm1"), nullptr) << "instance 3 did not start";
+  // Its start-up over, so that it writes none of its files while the update looks at them.
+  ASSERT_TRUE(WaitFor([&] {
+    HWND main = FindTopLevel(running.Id(), L"QuorvexForm1");
+    return main && GetPropW(main, L"QuorvexInTray");
+  })) << "instance 3 did not start";
   const auto instance3Before = NamesIn(Instance(3));
 
   OpenCreator();
