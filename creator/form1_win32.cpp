@@ -4,6 +4,7 @@
 
 #include "common/fs_win32.h"
 #include "common/message_box_win32.h"
+#include "common/window_icons_win32.h"
 #include "common/paths.h"
 #include "creator/creator_texts.h"
 #include "creator/instance_files_win32.h"
@@ -32,8 +33,6 @@ std::wstring WindowText(HWND hwnd) {
 } // namespace
 
 Form1::~Form1() {
-  if (icon_) DestroyIcon(icon_);
-  if (smallIcon_) DestroyIcon(smallIcon_);
   if (runningMutex_) CloseHandle(runningMutex_);
 }
 
@@ -42,15 +41,7 @@ void Form1::Show() {
     ShowMessage(nullptr, kAlreadyRunningMessage, kMessageTitle, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = DefDlgProcW;
-  wc.cbWndExtra = DLGWINDOWEXTRA;
-  wc.hInstance = instance_;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = QVX_CREATOR_FORM1_CLASS;
-  RegisterClassExW(&wc);
+  RegisterDialogClass(instance_, QVX_CREATOR_FORM1_CLASS);
   DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_CreatorForm1), nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -97,12 +88,7 @@ INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::Form_Load() {
-  icon_ = static_cast<HICON>(LoadImageW(instance_, L"FORMICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                        GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-  smallIcon_ = static_cast<HICON>(LoadImageW(instance_, L"FORMICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-  if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  if (smallIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  icons_.Apply(hwnd_, instance_, L"FORMICON");
 
   SCROLLINFO info{};
   info.cbSize = sizeof info;

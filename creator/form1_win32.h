@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/window_icons_win32.h"
+
 namespace qvx::creator {
 
 class Form1 {
@@ -43,8 +45,7 @@ class Form1 {
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   HANDLE runningMutex_ = nullptr;
-  HICON icon_ = nullptr;
-  HICON smallIcon_ = nullptr;
+  WindowIcons icons_;
   int VScroll1_Value_ = 1;  // 1 to 5; the up arrow raises it
   int reportWidth_ = 0;     // the widest report line, in pixels, for horizontal scrolling
 

@@ -10,6 +10,7 @@
 #include "common/fs_win32.h"
 #include "common/message_box_win32.h"
 #include "common/text_file_win32.h"
+#include "common/window_icons_win32.h"
 #include "hotkeys_form_ids.h"
 #include "main/settings_dialog/dialog_values.h"
 #include "main/settings_dialog/hotkey_capture.h"
@@ -34,10 +35,6 @@ std::wstring ControlText(HWND dialog, int id) {
 }
 
 Lines ReadLinesOrNone(const std::wstring& path) { return ReadTextFileLines(path).value_or(Lines{}); }
-
-HICON LoadIconSized(HINSTANCE instance, const std::wstring& name, int size) {
-  return static_cast<HICON>(LoadImageW(instance, name.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-}
 
 // A Windows hot-key control standing in as a hotkey entry box, with its "Enabled" box.
 class HotKeyControl : public HotkeyEntryBox {
@@ -113,8 +110,7 @@ class HotkeysForm {
   EnabledCheckBox check2_{hotKey2_, reserved_};
   int iconNumber_ = kFirstIconNumber;  // VScroll1's value
   HICON preview_ = nullptr;
-  HICON bigIcon_ = nullptr;
-  HICON smallIcon_ = nullptr;
+  WindowIcons icons_;
   bool closing_ = false;
 };
 
@@ -288,14 +284,7 @@ void HotkeysForm::VScroll1_Change() {
   if (preview_) DestroyIcon(preview_);
   preview_ = preview;
 
-  HICON big = LoadIconSized(instance, state_.TrayIconName, GetSystemMetrics(SM_CXICON));
-  HICON small = LoadIconSized(instance, state_.TrayIconName, GetSystemMetrics(SM_CXSMICON));
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-  if (bigIcon_) DestroyIcon(bigIcon_);
-  if (smallIcon_) DestroyIcon(smallIcon_);
-  bigIcon_ = big;
-  smallIcon_ = small;
+  icons_.Apply(hwnd_, instance, state_.TrayIconName);
 }
 
 void HotkeysForm::CentreOnScreen() {
@@ -338,9 +327,7 @@ void HotkeysForm::AddTooltips() {
 
 void HotkeysForm::ReleaseIcons() {
   if (preview_) DestroyIcon(preview_);
-  if (bigIcon_) DestroyIcon(bigIcon_);
-  if (smallIcon_) DestroyIcon(smallIcon_);
-  preview_ = bigIcon_ = smallIcon_ = nullptr;
+  preview_ = nullptr;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/message_loop_win32.h"
+#include "common/window_icons_win32.h"
 #include "form1_ids.h"
 #include "main/desktop/desktop_win32.h"
 #include "main/settings_dialog/hotkeys_form_win32.h"
@@ -35,9 +36,6 @@ std::wstring VersionLineFromResource() {
   return L"Quorvex";
 }
 
-HICON LoadNamedIcon(HINSTANCE instance, const std::wstring& name, int size) {
-  return static_cast<HICON>(LoadImageW(instance, name.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-}
 } // namespace
 
 Form1& Form1::Instance() {
@@ -49,15 +47,7 @@ bool Form1::Load(HINSTANCE instance) {
   instance_ = instance;
   // The dialog template names this class, so that the main window is told apart from the
   // program's message boxes; it behaves as any dialog.
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = DefDlgProcW;
-  wc.cbWndExtra = DLGWINDOWEXTRA;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = QVX_FORM1_CLASS;
-  RegisterClassExW(&wc);
+  RegisterDialogClass(instance, QVX_FORM1_CLASS);
   hwnd_ = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_Form1), nullptr, DialogProc, 0);
   if (!hwnd_) return false;
   AddModelessDialog(hwnd_);
@@ -98,22 +88,10 @@ void Form1::MarkInTray(bool inTray) {
 }
 
 void Form1::ApplyTrayIcon() {
-  if (!IsTrayIconName(state_.TrayIconName)) state_.TrayIconName = kDefaultTrayIconName;
-  HICON big = LoadNamedIcon(instance_, state_.TrayIconName, GetSystemMetrics(SM_CXICON));
-  HICON small = LoadNamedIcon(instance_, state_.TrayIconName, GetSystemMetrics(SM_CXSMICON));
-  if (!big || !small) {
-    if (big) DestroyIcon(big);
-    if (small) DestroyIcon(small);
+  if (!IsTrayIconName(state_.TrayIconName) || !icons_.Apply(hwnd_, instance_, state_.TrayIconName)) {
     state_.TrayIconName = kDefaultTrayIconName;
-    big = LoadNamedIcon(instance_, state_.TrayIconName, GetSystemMetrics(SM_CXICON));
-    small = LoadNamedIcon(instance_, state_.TrayIconName, GetSystemMetrics(SM_CXSMICON));
+    icons_.Apply(hwnd_, instance_, state_.TrayIconName);
   }
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-  if (icon_) DestroyIcon(icon_);
-  if (smallIcon_) DestroyIcon(smallIcon_);
-  icon_ = big;
-  smallIcon_ = small;
 }
 
 void Form1::InitAboutControls() {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/window_icons_win32.h"
 #include "main/startup/shared_state.h"
 
 namespace qvx {
@@ -44,7 +45,7 @@ class Form1 {
 
   // Makes the icon group named by TrayIconName the window's icon (falls back to "QVX1").
   void ApplyTrayIcon();
-  HICON CurrentIcon() const { return icon_; }
+  HICON CurrentIcon() const { return icons_.Small(); }
 
   // True while the window is shown as the About window.
   bool IsShown() const { return IsWindowVisible(hwnd_) != FALSE; }
@@ -64,8 +65,7 @@ class Form1 {
   HWND hwnd_ = nullptr;
   HINSTANCE instance_ = nullptr;
   SharedState state_;
-  HICON icon_ = nullptr;
-  HICON smallIcon_ = nullptr;
+  WindowIcons icons_;
   HFONT sloganFont_ = nullptr;
   HBITMAP picture_ = nullptr;
   std::wstring splashShow_;  // read at the start of the load, used at its end

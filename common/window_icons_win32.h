@@ -1,0 +1,36 @@
+#pragma once
+// Icons of the programs' own resources, and the windows' big and small icons taken from them.
+#include <windows.h>
+
+#include <string>
+
+namespace qvx {
+
+// One image of a named icon group at the given size; null when the group does not exist.
+HICON LoadIconSized(HINSTANCE instance, const std::wstring& name, int size);
+
+// A window's title-bar and task-switcher icons, owned here and released when replaced.
+class WindowIcons {
+ public:
+  WindowIcons() = default;
+  ~WindowIcons() { Release(); }
+  WindowIcons(const WindowIcons&) = delete;
+  WindowIcons& operator=(const WindowIcons&) = delete;
+
+  // Gives the window the icon group at both system sizes. False, and nothing changed, when
+  // the group does not exist.
+  bool Apply(HWND window, HINSTANCE instance, const std::wstring& name);
+  HICON Big() const { return big_; }
+  HICON Small() const { return small_; }
+
+ private:
+  void Release();
+  HICON big_ = nullptr;
+  HICON small_ = nullptr;
+};
+
+// Registers a window class that behaves as a dialog, for dialog templates that name their own
+// class (so that the programs' windows are told apart from message boxes).
+void RegisterDialogClass(HINSTANCE instance, const wchar_t* className);
+
+} // namespace qvx
