@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cwchar>
+
 #include "form1_ids.h"
 #include "main/desktop/desktop_state_win32.h"
 #include "main/desktop/desktop_texts.h"

@@ -78,12 +78,6 @@ TEST(HotkeyPass, ADisabledHotkeyIsNotRegisteredAndKeepsItsFlag) {
   EXPECT_EQ(state.LaunchHotkeyKey, 65);  // the fields follow the file all the same
 }
 
-TEST(HotkeyDispatch, ZeroLaunchesOneTogglesOthersDoNothing) {
-  EXPECT_EQ(ActionForHotkey(0), HotkeyAction::Launch);
-  EXPECT_EQ(ActionForHotkey(1), HotkeyAction::Toggle);
-  EXPECT_EQ(ActionForHotkey(7), HotkeyAction::None);
-}
-
 TEST(WindowReuse, OnlyTheNumberOneInEitherForm) {
   EXPECT_TRUE(IsWindowReuseOn(RegValue{std::int32_t{1}}));
   EXPECT_FALSE(IsWindowReuseOn(RegValue{std::int32_t{0}}));
@@ -100,13 +94,4 @@ TEST(WindowReuse, RegistryTextEndsAtItsFirstNul) {
   EXPECT_EQ(TextUpToNul(std::wstring(L"1\0more", 6)), L"1");
   EXPECT_EQ(TextUpToNul(L"plain"), L"plain");
   EXPECT_EQ(TextUpToNul(std::wstring(L"\0x", 2)), L"");
-}
-
-TEST(InformationText, ThreeParagraphs) {
-  const std::wstring text = WindowReuseInformationText();
-  const auto first = text.find(L"\r\n\r\n");
-  const auto second = text.find(L"\r\n\r\n", first + 4);
-  ASSERT_NE(second, std::wstring::npos);
-  EXPECT_EQ(text.find(L"\r\n\r\n", second + 4), std::wstring::npos);
-  EXPECT_EQ(text.substr(second + 4), L"This information appears in ReadMe.txt, for your future reference.");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwctype>
 
 #include "driver/fake_browser.h"
 #include "main/switching/fetch_window_win32.h"

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <thread>
 
 namespace e2e {
