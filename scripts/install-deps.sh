@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest python3
   g++-mingw-w64-x86-64-posix mingw-w64-tools
-  wine wine64 fonts-wine xvfb imagemagick
+  wine wine64 fonts-wine xvfb xauth imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -15,5 +15,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO=sudo
   $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
