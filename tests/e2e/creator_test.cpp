@@ -7,9 +7,10 @@
 
 #include <set>
 
-#include "common/special_folder_win32.h"
+#include "common/shell_folders_win32.h"
 #include "creator_form1_ids.h"
 #include "driver/driver.h"
+#include "driver/shell_link.h"
 
 using namespace e2e;
 
@@ -47,26 +48,6 @@ Names NamesIn(const std::wstring& dir) {
 bool IsDir(const std::wstring& path) {
   const DWORD a = GetFileAttributesW(path.c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The target of a shell link, or empty when it cannot be read.
-std::wstring ShortcutTarget(const std::wstring& linkPath) {
-  std::wstring target;
-  IShellLinkW* link = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link)))) {
-    return target;
-  }
-  IPersistFile* file = nullptr;
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    wchar_t path[MAX_PATH] = {};
-    if (SUCCEEDED(file->Load(linkPath.c_str(), STGM_READ)) && SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, 0))) {
-      target = path;
-    }
-    file->Release();
-  }
-  link->Release();
-  return target;
 }
 
 // Wine keeps the icon control of a message box without an icon, empty: what tells "no icon" is
@@ -199,7 +180,7 @@ class Creator : public ::testing::Test {
     EXPECT_EQ(NamesIn(Instance(digit)), Names{L"Quorv114.exe"}) << "instance " << digit;
     EXPECT_TRUE(FileHolds(In(Instance(digit), L"Quorv114.exe"), masterExeBytes)) << "instance " << digit;
     const std::wstring link = In(group, L"Site" + std::to_wstring(digit) + L".lnk");
-    EXPECT_EQ(ShortcutTarget(link), In(Instance(digit), L"Quorv114.exe")) << link;
+    EXPECT_EQ(LinkTarget(link), In(Instance(digit), L"Quorv114.exe")) << link;
   }
 };
 } // namespace

@@ -12,9 +12,10 @@
 #include <cstdlib>
 #include <functional>
 
-#include "common/special_folder_win32.h"
+#include "common/shell_folders_win32.h"
 #include "driver/desktop.h"
 #include "driver/quorvex_app.h"
+#include "driver/shell_link.h"
 #include "form1_ids.h"
 #include "hotkeys_form_ids.h"
 
@@ -100,25 +101,6 @@ class SettingsDialog : public ::testing::Test {
 std::wstring Lower(std::wstring s) {
   CharLowerBuffW(s.data(), static_cast<DWORD>(s.size()));
   return s;
-}
-
-// The target of a shell link file, read back the way Explorer reads it.
-std::wstring LinkTarget(const std::wstring& linkPath) {
-  IShellLinkW* link = nullptr;
-  IPersistFile* file = nullptr;
-  std::wstring target;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                 reinterpret_cast<void**>(&link)))) {
-    wchar_t path[MAX_PATH] = {};
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(linkPath.c_str(), STGM_READ)) &&
-        SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH))) {
-      target = path;
-    }
-    if (file) file->Release();
-    link->Release();
-  }
-  return target;
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
