@@ -8,9 +8,6 @@
 
 namespace qvx {
 
-// Writes a shell link file (.lnk) whose target is the given file. False on any failure.
-bool SaveShellLink(const std::wstring& linkPath, const std::wstring& targetPath);
-
 // The steps' platform, with the dialog as the owner of its messages and folder look-ups.
 class ShellShortcuts : public ShortcutPlatform {
  public:

@@ -2,14 +2,15 @@
 // Start-menu shortcuts, the older-version question, and updating the instances.
 #include <gtest/gtest.h>
 
-#include <objbase.h>
 #include <shlobj.h>
 
 #include <set>
 
-#include "common/special_folder_win32.h"
+#include "common/fs_win32.h"
+#include "common/shell_folders_win32.h"
 #include "creator_form1_ids.h"
 #include "driver/driver.h"
+#include "driver/shell_link.h"
 
 using namespace e2e;
 
@@ -44,31 +45,6 @@ Names NamesIn(const std::wstring& dir) {
   return names;
 }
 
-bool IsDir(const std::wstring& path) {
-  const DWORD a = GetFileAttributesW(path.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The target of a shell link, or empty when it cannot be read.
-std::wstring ShortcutTarget(const std::wstring& linkPath) {
-  std::wstring target;
-  IShellLinkW* link = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link)))) {
-    return target;
-  }
-  IPersistFile* file = nullptr;
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    wchar_t path[MAX_PATH] = {};
-    if (SUCCEEDED(file->Load(linkPath.c_str(), STGM_READ)) && SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, 0))) {
-      target = path;
-    }
-    file->Release();
-  }
-  link->Release();
-  return target;
-}
-
 // Wine keeps the icon control of a message box without an icon, empty: what tells "no icon" is
 // that no icon control holds an icon.
 bool ShowsAnIcon(HWND box) {
@@ -94,7 +70,6 @@ class Creator : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(drive.Ok()) << "the test bed maps no scratch drive Q:";
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     CreateDirectoryW(L"Q:\\Apps", nullptr);
     ASSERT_TRUE(CreateDirectoryW(master.c_str(), nullptr));
     CopyInto(BinFile(kCreatorExe), master);
@@ -107,7 +82,6 @@ class Creator : public ::testing::Test {
   void TearDown() override {
     creator.Kill();
     RemoveShortcuts();
-    CoUninitialize();
   }
 
   void RemoveShortcuts() {
@@ -199,36 +173,28 @@ class Creator : public ::testing::Test {
     EXPECT_EQ(NamesIn(Instance(digit)), Names{L"Quorv114.exe"}) << "instance " << digit;
     EXPECT_TRUE(FileHolds(In(Instance(digit), L"Quorv114.exe"), masterExeBytes)) << "instance " << digit;
     const std::wstring link = In(group, L"Site" + std::to_wstring(digit) + L".lnk");
-    EXPECT_EQ(ShortcutTarget(link), In(Instance(digit), L"Quorv114.exe")) << link;
+    EXPECT_EQ(LinkTarget(link), In(Instance(digit), L"Quorv114.exe")) << link;
   }
 };
 } // namespace
 
-TEST_F(Creator, RefusesToRunFromAnInstanceDirectory) {
+TEST_F(Creator, RefusedFromAnInstanceDirectoryAndASecondCreatorBringsTheFirstToTheFront) {
   ASSERT_TRUE(CreateDirectoryW(Instance(1).c_str(), nullptr));
-  for (const std::wstring& currentDir : {Instance(1), Instance(1) + L"\\"}) {
-    StartCreator(currentDir);
-    ExpectBox(L"Quorvex", kRunFromMaster, BoxIcon::Information, {L"OK"}).Press(L"OK");
-    EXPECT_TRUE(creator.WaitForExit());
-    EXPECT_EQ(FindTopLevel(creator.Id(), QVX_CREATOR_FORM1_CLASS), nullptr);
-  }
+  StartCreator(Instance(1));
+  ExpectBox(L"Quorvex", kRunFromMaster, BoxIcon::Information, {L"OK"}).Press(L"OK");
+  EXPECT_TRUE(creator.WaitForExit());
+  EXPECT_EQ(FindTopLevel(creator.Id(), QVX_CREATOR_FORM1_CLASS), nullptr);
 
   // A master directory whose own name ends in a digit beside one without it is refused as well.
-  const std::wstring build = L"Q:\\Tools\\Build", build2 = L"Q:\\Tools\\Build2";
+  const std::wstring build2 = L"Q:\\Tools\\Build2";
   CreateDirectoryW(L"Q:\\Tools", nullptr);
-  ASSERT_TRUE(CreateDirectoryW(build.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(L"Q:\\Tools\\Build", nullptr));
   ASSERT_TRUE(CreateDirectoryW(build2.c_str(), nullptr));
   CopyInto(BinFile(kCreatorExe), build2);
   creator = Process::Start(In(build2, kCreatorExe), L"", build2);
   ExpectBox(L"Quorvex", kRunFromMaster, BoxIcon::Information, {L"OK"}).Press(L"OK");
   EXPECT_TRUE(creator.WaitForExit());
 
-  // Only the current directory counts: the same creator started from the master runs.
-  OpenCreator();
-  EXPECT_EQ(TextOf(ChildById(form, IDC_Text1)), L"1");
-}
-
-TEST_F(Creator, ASecondCreatorBringsTheFirstToTheFrontAndEnds) {
   OpenCreator();
   ShowWindow(form, SW_MINIMIZE);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(form) != FALSE; }));
@@ -262,41 +228,24 @@ TEST_F(Creator, CreatesTheLowestFreeDigitsWithTheirShortcuts) {
   Screenshot(ScreenshotPath(L"creator.png"), form);
 }
 
-TEST_F(Creator, StopsAtSixInstances) {
+TEST_F(Creator, UpdateWithNoInstancesThenTheScrollBarAndTheSixInstanceStop) {
   PutMasterExe();
-  for (int digit = 1; digit <= 4; ++digit) MakeInstance(digit);
   OpenCreator();
-  SetCount(L"5");
+  ClickAndWait(IDC_Command2);
+  ExpectReport({L"No multiple instances to update"});
+
+  for (int digit = 1; digit <= 4; ++digit) MakeInstance(digit);
+  // The number box holds 1 to 5; its up arrow raises the number.
+  HWND scroll = ChildById(form, IDC_VScroll1);
+  SendMessageW(form, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(scroll));
+  EXPECT_EQ(TextOf(ChildById(form, IDC_Text1)), L"1");
+  for (int i = 0; i < 5; ++i) SendMessageW(form, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(scroll));
+  EXPECT_EQ(TextOf(ChildById(form, IDC_Text1)), L"5");
   Click(IDC_Command1);
   ExpectBox(L"QVXMulti", L"You already have 6 Quorvex instances!", BoxIcon::None, {L"OK"}).Press(L"OK");
   ExpectReport({L"Created: Q:\\Apps\\Site5"});
   ExpectCreated(5);
-  EXPECT_FALSE(IsDir(Instance(6)));
-
-  Click(IDC_Command1);  // nothing free any more
-  ExpectBox(L"QVXMulti", L"You already have 6 Quorvex instances!", BoxIcon::None, {L"OK"}).Press(L"OK");
-  ExpectReport({});
-}
-
-TEST_F(Creator, TheNumberBoxAndItsScrollBar) {
-  PutMasterExe();
-  OpenCreator();
-  HWND scroll = ChildById(form, IDC_VScroll1);
-  PostMessageW(form, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(scroll));
-  EXPECT_TRUE(WaitFor([&] { return TextOf(ChildById(form, IDC_Text1)) == L"2"; })) << "the up arrow did not raise it";
-  PostMessageW(form, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(scroll));
-  PostMessageW(form, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(scroll));
-  EXPECT_TRUE(WaitFor([&] { return TextOf(ChildById(form, IDC_Text1)) == L"1"; })) << "went below 1";
-
-  SetCount(L"two");
-  ClickAndWait(IDC_Command1);
-  ExpectReport({});
-  EXPECT_FALSE(IsDir(Instance(1)));
-
-  SetCount(L"2.5");
-  ClickAndWait(IDC_Command1);
-  ExpectReport({L"Created: Q:\\Apps\\Site1", L"Created: Q:\\Apps\\Site2"});
-  EXPECT_FALSE(IsDir(Instance(3)));
+  EXPECT_FALSE(qvx::bDirExists(Instance(6)));
 }
 
 TEST_F(Creator, OlderVersionsInTheMasterAreDeletedOnlyWhenTheUserAgrees) {
@@ -327,16 +276,25 @@ TEST_F(Creator, OlderVersionsInTheMasterAreDeletedOnlyWhenTheUserAgrees) {
   EXPECT_EQ(NamesIn(master), (Names{L"QVXMulti.exe", L"Quorv10.exe", L"Quorv114.exe", L"Quorv1000.exe", L"Quorv500.exe"}));
 }
 
-TEST_F(Creator, NothingIsCreatedWithoutAMasterExecutable) {
+TEST_F(Creator, WithoutAMasterExecutableNothingIsCreatedOrUpdated) {
   ASSERT_TRUE(WriteFileBytes(In(master, L"Quorv0.exe"), "not a version"));
+  MakeInstance(1);
+  MakeInstance(2);
   OpenCreator();
-  Click(IDC_Command1);
-  ExpectBox(L"Quorvex", kCannotFind, BoxIcon::Exclamation, {L"OK"}).Press(L"OK");
-  ExpectReport({});
-  EXPECT_FALSE(IsDir(Instance(1)));
+  for (int action : {IDC_Command1, IDC_Command2}) {
+    Click(action);
+    ExpectBox(L"Quorvex", kCannotFind, BoxIcon::Exclamation, {L"OK"}).Press(L"OK");
+    ExpectReport({});
+  }
+  EXPECT_FALSE(qvx::bDirExists(Instance(3)));
+  for (int digit : {1, 2}) {
+    EXPECT_EQ(NamesIn(Instance(digit)), (Names{L"Quorv113.exe", L"QuorvexSettings.txt", L"hotkeysetup.txt"}));
+    EXPECT_TRUE(FileHolds(In(Instance(digit), L"Quorv113.exe"), "old version 113"));
+  }
 }
 
-TEST_F(Creator, UpdateReplacesIdleInstancesAndLeavesARunningOneAsItWas) {
+TEST_F(Creator, UpdateAsksAboutOlderMasterVersionsAndLeavesARunningInstanceAsItWas) {
+  ASSERT_TRUE(WriteFileBytes(In(master, L"Quorv113.exe"), "version 113"));
   PutMasterExe();
   MakeInstance(1);
   ASSERT_TRUE(WriteFileBytes(In(Instance(1), L"QuorvOld.exe"), "another old program"));
@@ -351,8 +309,12 @@ TEST_F(Creator, UpdateReplacesIdleInstancesAndLeavesARunningOneAsItWas) {
   const auto instance3Before = NamesIn(Instance(3));
 
   OpenCreator();
-  ClickAndWait(IDC_Command2);
+  // The question comes before each instance until the older versions are gone.
+  Click(IDC_Command2);
+  ExpectBox(L"Quorvex", kDeleteQuestion, BoxIcon::Exclamation, {L"Yes", L"No"}).Press(L"No");
+  ExpectBox(L"Quorvex", kDeleteQuestion, BoxIcon::Exclamation, {L"Yes", L"No"}).Press(L"Yes");
   ExpectReport({L"Updated: Q:\\Apps\\Site1", L"File in use: Q:\\Apps\\Site3", L"Updated: Q:\\Apps\\Site6"});
+  EXPECT_EQ(NamesIn(master), (Names{L"QVXMulti.exe", L"Quorv114.exe"}));
   for (int digit : {1, 6}) {
     EXPECT_EQ(NamesIn(Instance(digit)), (Names{L"Quorv114.exe", L"QuorvexSettings.txt", L"hotkeysetup.txt"}));
     EXPECT_TRUE(FileHolds(In(Instance(digit), L"Quorv114.exe"), masterExeBytes));
@@ -362,41 +324,6 @@ TEST_F(Creator, UpdateReplacesIdleInstancesAndLeavesARunningOneAsItWas) {
   EXPECT_TRUE(FileHolds(In(Instance(3), L"Quorv113.exe"), masterExeBytes));
   EXPECT_TRUE(running.IsRunning());
   running.Kill();
-}
-
-TEST_F(Creator, UpdateAsksAboutOlderMasterVersionsPerInstanceUntilTheyAreGone) {
-  ASSERT_TRUE(WriteFileBytes(In(master, L"Quorv113.exe"), "version 113"));
-  PutMasterExe();
-  MakeInstance(1);
-  MakeInstance(2);
-  MakeInstance(4);
-  OpenCreator();
-  Click(IDC_Command2);
-  ExpectBox(L"Quorvex", kDeleteQuestion, BoxIcon::Exclamation, {L"Yes", L"No"}).Press(L"No");
-  ExpectBox(L"Quorvex", kDeleteQuestion, BoxIcon::Exclamation, {L"Yes", L"No"}).Press(L"Yes");
-  ExpectReport({L"Updated: Q:\\Apps\\Site1", L"Updated: Q:\\Apps\\Site2", L"Updated: Q:\\Apps\\Site4"});
-  for (int digit : {1, 2, 4}) EXPECT_TRUE(FileHolds(In(Instance(digit), L"Quorv114.exe"), masterExeBytes));
-  EXPECT_EQ(NamesIn(master), (Names{L"QVXMulti.exe", L"Quorv114.exe"}));
-}
-
-TEST_F(Creator, UpdateWithoutAMasterExecutableTouchesNoInstance) {
-  MakeInstance(1);
-  MakeInstance(2);
-  OpenCreator();
-  Click(IDC_Command2);
-  ExpectBox(L"Quorvex", kCannotFind, BoxIcon::Exclamation, {L"OK"}).Press(L"OK");
-  ExpectReport({});
-  for (int digit : {1, 2}) {
-    EXPECT_EQ(NamesIn(Instance(digit)), (Names{L"Quorv113.exe", L"QuorvexSettings.txt", L"hotkeysetup.txt"}));
-    EXPECT_TRUE(FileHolds(In(Instance(digit), L"Quorv113.exe"), "old version 113"));
-  }
-}
-
-TEST_F(Creator, UpdateWithNoInstancesSaysSo) {
-  PutMasterExe();
-  OpenCreator();
-  ClickAndWait(IDC_Command2);
-  ExpectReport({L"No multiple instances to update"});
 }
 
 TEST_F(Creator, AStepThatFailsIsReportedAndLeavesNothingHalfDone) {
@@ -409,7 +336,7 @@ TEST_F(Creator, AStepThatFailsIsReportedAndLeavesNothingHalfDone) {
   ClickAndWait(IDC_Command1);
   ExpectReport({L"Not created: Q:\\Apps\\Site1"});
   EXPECT_TRUE(FileHolds(Instance(1), "in the way"));
-  EXPECT_FALSE(IsDir(Instance(3))) << "the action went on after a failure";
+  EXPECT_FALSE(qvx::bDirExists(Instance(3))) << "the action went on after a failure";
   DeleteFileW(Instance(1).c_str());
 
   // The master program cannot be read: no empty instance directory stays, no instance changes.
@@ -418,7 +345,7 @@ TEST_F(Creator, AStepThatFailsIsReportedAndLeavesNothingHalfDone) {
   ASSERT_NE(locked, INVALID_HANDLE_VALUE);
   ClickAndWait(IDC_Command1);
   ExpectReport({L"Not created: Q:\\Apps\\Site1"});
-  EXPECT_FALSE(IsDir(Instance(1)));
+  EXPECT_FALSE(qvx::bDirExists(Instance(1)));
   ClickAndWait(IDC_Command2);
   ExpectReport({L"Not updated: Q:\\Apps\\Site2"});
   CloseHandle(locked);

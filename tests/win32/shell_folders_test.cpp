@@ -5,7 +5,7 @@
 #include <shlobj.h>
 
 #include "common/fs_win32.h"
-#include "common/special_folder_win32.h"
+#include "common/shell_folders_win32.h"
 
 namespace {
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {

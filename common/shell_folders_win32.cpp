@@ -1,4 +1,4 @@
-#include "common/special_folder_win32.h"
+#include "common/shell_folders_win32.h"
 
 #include <objbase.h>
 #include <shlobj.h>
