@@ -193,14 +193,6 @@ TEST_F(Desktop, OnlyTheNumberOneOrItsTextTurnsTheCheckOn) {
   }
 }
 
-TEST_F(Desktop, SplashShowNKeepsTheFormHidden) {
-  SetUserDword(kIEMain, L"AllowWindowReuse", 1);
-  SetUserString(kUserSettings, L"SplashShow", L"N");
-  StartAndWait();
-  EXPECT_TRUE(StaysFalse([&] { return InformationForm() != nullptr; }, 1s));
-  EXPECT_EQ(UserString(kUserSettings, L"SplashShow"), L"N");
-}
-
 TEST_F(Desktop, ExitWithTheBoxTickedStoresTheOptOut) {
   SetUserDword(kIEMain, L"AllowWindowReuse", 1);
   StartAndWait();

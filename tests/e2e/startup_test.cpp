@@ -1,6 +1,8 @@
 // Start-up, the per-directory guard, the About window and the ways the program ends.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "driver/quorvex_app.h"
 #include "form1_ids.h"
 
@@ -84,31 +86,30 @@ TEST_F(Startup, UnusualStatusFlagsDoNotRefuse) {
   }
 }
 
-TEST_F(Startup, ExitClearsTheFlagAndEndsTheProgram) {
-  StartAndWait();
-  EXPECT_TRUE(app.Exit());
-  EXPECT_EQ(app.Proc().ExitCode(), 0u);
-  EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
-  EXPECT_TRUE(TopLevelWindowsOf(app.Pid(), false).empty());
-  StartAndWait();  // and the next start from the directory succeeds
-}
-
-TEST_F(Startup, EndOfTheWindowsSessionClearsTheFlag) {
-  StartAndWait();
-  HWND main = app.MainWindow();
-  DWORD_PTR mayEnd = 0;
-  ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &mayEnd));
-  EXPECT_EQ(mayEnd, TRUE);
-  PostMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-  EXPECT_TRUE(app.Proc().WaitForExit());
-  EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
-}
-
-TEST_F(Startup, ACloseFromOutsideLikeTheTaskManagerClearsTheFlag) {
-  StartAndWait();
-  PostMessageW(app.MainWindow(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(app.Proc().WaitForExit());
-  EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
+TEST_F(Startup, EveryOrderlyEndClearsTheFlag) {
+  struct Case {
+    const char* how;
+    std::function<void(HWND)> end;
+  } cases[] = {
+      {"Exit in the tray menu", [](HWND main) { PostMessageW(main, WM_COMMAND, IDM_mnuExit, 0); }},
+      {"Windows ending the session",
+       [](HWND main) {
+         DWORD_PTR mayEnd = 0;
+         EXPECT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &mayEnd));
+         EXPECT_EQ(mayEnd, TRUE);
+         PostMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+       }},
+      {"a close from outside, as the task manager does", [](HWND main) { PostMessageW(main, WM_CLOSE, 0, 0); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    StartAndWait();  // which also shows that the previous end did not block the next start
+    c.end(app.MainWindow());
+    EXPECT_TRUE(app.Proc().WaitForExit());
+    EXPECT_EQ(app.Proc().ExitCode(), 0u);
+    EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
+    EXPECT_TRUE(TopLevelWindowsOf(app.Pid(), false).empty());
+  }
 }
 
 TEST_F(Startup, AboutWindowShowsVersionAndSettingsAndItsCloseBoxHidesIt) {

@@ -135,50 +135,6 @@ TEST(FetchTheWindow, MinimisedComesBackZoomedNormalKeepsItsPlaceHiddenAndClosedA
   EXPECT_EQ(FetchTheWindow(gone), 0);
 }
 
-TEST(Toggle, CyclesThroughTheSiteWindowsInHandleOrderSkippingTheForegroundOne) {
-  const std::wstring token = UniqueToken();
-  const std::wstring args = Quoted(L"portal " + token) + L" " + Quoted(L"http://" + token + L".example/");
-  FakeBrowser a = FakeBrowser::Open(L"--title " + args);
-  FakeBrowser b = FakeBrowser::Open(L"--title " + args);
-  FakeBrowser c = FakeBrowser::Open(L"--title " + args);
-  FakeBrowser elsewhere = FakeBrowser::Open(L"--class FakeFrame other", L"FakeFrame");
-  ASSERT_TRUE(a.frame && b.frame && c.frame && elsewhere.frame);
-  std::vector<HWND> site{a.frame, b.frame, c.frame};
-  std::sort(site.begin(), site.end(), [](HWND x, HWND y) { return ToWindowId(x) < ToWindowId(y); });
-  ShowWindow(site[1], SW_MINIMIZE);
-
-  ResetToggleState();
-  // Windows that have just opened may still take the foreground: try until it stays elsewhere.
-  ASSERT_TRUE(e2e::WaitFor([&] {
-    SetForegroundWindow(elsewhere.frame);
-    return e2e::StaysFalse([&] { return GetForegroundWindow() != elsewhere.frame; }, 600ms);
-  }));
-  auto toggle = [&] {
-    RecordForegroundWindow();  // the 250 ms timer's tick
-    ToggleBetween(token, token, L"http://unused.example/");
-  };
-  toggle();
-  EXPECT_TRUE(BecomesForeground(site[0]));
-  toggle();
-  EXPECT_TRUE(BecomesForeground(site[1]));
-  EXPECT_TRUE(IsZoomed(site[1]));  // it was minimised
-  toggle();
-  EXPECT_TRUE(BecomesForeground(site[2]));
-
-  // The user clicks into the first window by hand: the cycle would take it next, and skips it.
-  SetForegroundWindow(site[0]);
-  ASSERT_TRUE(BecomesForeground(site[0]));
-  toggle();
-  EXPECT_TRUE(BecomesForeground(site[1]));
-  EXPECT_EQ(CurrentToggleState().TogglePosition, 2);
-
-  // A window closes: the count changed, the cycle starts again at the first window.
-  PostMessageW(site[2], WM_CLOSE, 0, 0);
-  ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(site[2]); }));
-  toggle();
-  EXPECT_TRUE(BecomesForeground(site[0]));
-}
-
 TEST(Toggle, WithNoSiteWindowLaunchesTheUrlAndTheNextToggleFindsTheNewWindow) {
   BrowserHandlerRegistration handler;
   ASSERT_TRUE(handler.Ok());
