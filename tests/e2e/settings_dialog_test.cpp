@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <utility>
 
 #include "common/shell_folders_win32.h"
 #include "driver/desktop.h"
@@ -432,15 +433,22 @@ TEST_F(SettingsDialog, TheNewHotkeyActsOnceTheAboutWindowIsClosed) {
   PressChord({VK_CONTROL, VK_MENU, 'T'});
   EXPECT_TRUE(WaitFor([&] { return launched.Read(L"QuorvexStatus.txt") == "1\r\n"; }))
       << "the hotkey did not launch the new Launch URL";
-  // End the launched copy through its own menu command.
-  EnumWindows([](HWND w, LPARAM self) -> BOOL {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid != static_cast<DWORD>(self) && ClassOf(w) == kMainWindowClass) {
-      PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDM_mnuExit, 0), 0);
-    }
-    return TRUE;
-  }, static_cast<LPARAM>(app.Pid()));
+  // End the launched copy through its own menu command, once its start-up is over.
+  std::pair<DWORD, HWND> launchedSearch{app.Pid(), nullptr};
+  HWND launchedWindow = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    EnumWindows([](HWND w, LPARAM found) -> BOOL {
+      if (ClassOf(w) == kMainWindowClass && GetPropW(w, L"QuorvexInTray")) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        auto* result = reinterpret_cast<std::pair<DWORD, HWND>*>(found);
+        if (pid != result->first) result->second = w;
+      }
+      return TRUE;
+    }, reinterpret_cast<LPARAM>(&launchedSearch));
+    return (launchedWindow = launchedSearch.second) != nullptr;
+  }));
+  PostMessageW(launchedWindow, WM_COMMAND, MAKEWPARAM(IDM_mnuExit, 0), 0);
   EXPECT_TRUE(WaitFor([&] { return launched.Read(L"QuorvexStatus.txt") == "0\r\n"; }));
 }
 

@@ -93,24 +93,28 @@ void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstr
   CopyFileW(file.c_str(), (dir + L"\\" + name).c_str(), FALSE);
 }
 
+void EmptyDirectory(const std::wstring& dir) {
+  const std::wstring prefix = !dir.empty() && dir.back() == L'\\' ? dir : dir + L"\\";
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((prefix + L"*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring child = prefix + name;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveTree(child);
+    } else {
+      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(child.c_str());
+    }
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+}
+
 void RemoveTree(const std::wstring& path) {
   if (path.size() < 4) return;  // never a drive root
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = data.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring child = path + L"\\" + name;
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(child);
-      } else {
-        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(child.c_str());
-      }
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-  }
+  EmptyDirectory(path);
   RemoveDirectoryW(path.c_str());
 }
 
@@ -250,23 +254,7 @@ ScratchDrive::~ScratchDrive() {
   if (ok_) Empty();
 }
 
-void ScratchDrive::Empty() const {
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((Root() + L"*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    const std::wstring child = Root() + name;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveTree(child);
-    } else {
-      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW(child.c_str());
-    }
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
-}
+void ScratchDrive::Empty() const { EmptyDirectory(Root()); }
 
 namespace {
 // Wine runs a Unix program given by its path on a Wine drive; Z: is the Unix root.

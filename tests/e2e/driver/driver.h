@@ -46,6 +46,7 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileHolds(const std::wstring& path, const std::string& bytes);
 void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstring& newName = L"");
 void RemoveTree(const std::wstring& path);
+void EmptyDirectory(const std::wstring& dir);  // removes what it holds, keeps the directory
 
 // The drive Q:, which the test bed maps to an empty directory of its own, so that a program
 // can run from the root of a drive. Emptied when the scenario starts and when it ends.
