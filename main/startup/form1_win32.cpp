@@ -56,23 +56,23 @@ bool Form1::Load(HINSTANCE instance) {
 }
 
 void Form1::Form_Load() {
-  // 1-2: the timer and the toggle state.
+  // The start-up runs in a fixed order: the foreground timer and the toggle state first.
   SetTimer(hwnd_, kTimer1, kTimer1Interval, nullptr);
   ResetToggleState();
-  // 3: the per-user "SplashShow" value, kept for the probe at the end.
+  // The per-user "SplashShow" value, kept for the window-reuse check at the end.
   splashShow_ = ReadSplashShowAtStart();
-  // 4-5: the settings file, the running flag, the values into the shared state.
+  // The settings file (created when missing), the running flag, the values into the shared state.
   AllOtherSettingsCheck(state_);
   ReadSettingsFile(state_);
-  // 6-13: icon, picture, captions.
+  // Icon, picture and captions.
   ApplyTrayIcon();
   InitAboutControls();
   SetWindowTextW(hwnd_, L"Quorvex");
-  // 14: into the tray.
+  // Into the tray, before the hotkeys are registered.
   Command2_Click();
-  // 15-19: the hotkey file check and the registration pass.
+  // The hotkey file (created when missing) and the registration pass.
   RegisterHotkeys(*this, /*checkHotkeyFileFirst=*/true);
-  // 20: the window-reuse probe, last.
+  // The window-reuse check, last, so its form comes after any hotkey warning.
   ProbeWindowReuse(*this, splashShow_);
   MarkInTray(true);
 }
