@@ -1,19 +1,11 @@
 #include "common/shell_folders_win32.h"
 
-#include <objbase.h>
-#include <shlobj.h>
-
-#include "common/trim_at_nul.h"
+#include "common/scoped_win32.h"
 
 namespace qvx {
-std::wstring SpecialFolderPath(HWND hwnd, int csidl) {
-  std::wstring path;
-  PIDLIST_ABSOLUTE list = nullptr;
-  if (SHGetSpecialFolderLocation(hwnd, csidl, &list) == S_OK && list) {
-    std::wstring buffer(MAX_PATH, L'\0');
-    if (SHGetPathFromIDListW(list, buffer.data())) path = TrimAtNul(buffer);
-  }
-  CoTaskMemFree(list);  // accepts a null list
-  return path;
+std::wstring KnownFolderPath(const KNOWNFOLDERID& folder) {
+  ScopedCoTaskMem<wchar_t> path;
+  if (FAILED(SHGetKnownFolderPath(folder, KF_FLAG_DEFAULT, nullptr, path.Put())) || !path.Get()) return {};
+  return path.Get();
 }
 } // namespace qvx

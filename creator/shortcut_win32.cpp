@@ -11,7 +11,7 @@
 namespace qvx::creator {
 
 std::wstring ShortcutGroupFolder(HWND owner) {
-  const std::wstring programs = SpecialFolderPath(owner, CSIDL_PROGRAMS);
+  const std::wstring programs = KnownFolderPath(FOLDERID_Programs);
   return programs.empty() ? std::wstring() : JoinPath(programs, L"Quorvex");
 }
 

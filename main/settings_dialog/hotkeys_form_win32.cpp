@@ -1,4 +1,4 @@
-#include "main/settings_dialog/hotkeys_form_win32.h"
+#include "main/settings_dialog/settings_dialog_win32.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -19,7 +19,7 @@
 #include "main/settings_dialog/settings_dialog_texts.h"
 #include "main/settings_dialog/shortcut_files_win32.h"
 #include "main/settings_dialog/shortcut_steps.h"
-#include "main/startup/form1_win32.h"
+#include "main/settings_dialog/settings_host.h"
 
 namespace qvx {
 
@@ -68,13 +68,13 @@ class HotKeyControl : public HotkeyEntryBox {
 // HotkeysForm: the settings dialog, alive only while it is shown.
 class HotkeysForm {
  public:
-  explicit HotkeysForm(Form1& form) : form_(form), state_(form.State()) {}
+  explicit HotkeysForm(SettingsHost& form) : form_(form), state_(form.State()) {}
   HotkeysForm(const HotkeysForm&) = delete;
   HotkeysForm& operator=(const HotkeysForm&) = delete;
   ~HotkeysForm() { ReleaseIcons(); }
 
   void ShowModal() {
-    DialogBoxParamW(form_.AppInstance(), MAKEINTRESOURCEW(IDD_HotkeysForm), form_.Handle(), DialogProc,
+    DialogBoxParamW(form_.ModuleInstance(), MAKEINTRESOURCEW(IDD_HotkeysForm), form_.Window(), DialogProc,
                     reinterpret_cast<LPARAM>(this));
   }
 
@@ -97,7 +97,7 @@ class HotkeysForm {
   DialogContents Contents() const;
   void ReleaseIcons();
 
-  Form1& form_;
+  SettingsHost& form_;
   SharedState& state_;
   HWND hwnd_ = nullptr;
   HWND tooltips_ = nullptr;
@@ -269,7 +269,7 @@ void HotkeysForm::VScroll1_Scroll(WORD request, WORD thumb) {
 
 void HotkeysForm::VScroll1_Change() {
   state_.TrayIconName = IconName(iconNumber_);
-  const HINSTANCE instance = form_.AppInstance();
+  const HINSTANCE instance = form_.ModuleInstance();
 
   // The preview fills its box at any DPI: the largest standard size that fits.
   RECT box{};
@@ -291,7 +291,7 @@ void HotkeysForm::CentreOnScreen() {
   // The screen the main window is on; with one monitor, the screen.
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(form_.Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+  GetMonitorInfoW(MonitorFromWindow(form_.Window(), MONITOR_DEFAULTTOPRIMARY), &monitor);
   RECT window{};
   GetWindowRect(hwnd_, &window);
   const RECT& screen = monitor.rcMonitor;
@@ -305,7 +305,7 @@ void HotkeysForm::CentreOnScreen() {
 void HotkeysForm::AddTooltips() {
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                              form_.AppInstance(), nullptr);
+                              form_.ModuleInstance(), nullptr);
   if (!tooltips_) return;
   // Long tips wrap at about 300 pixels at 96 DPI, wider at higher DPI.
   SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(300, static_cast<int>(GetDpiForWindow(hwnd_)), 96));
@@ -332,9 +332,14 @@ void HotkeysForm::ReleaseIcons() {
 
 } // namespace
 
-void ShowHotkeysForm(Form1& form) {
-  HotkeysForm dialog(form);
+void SettingsDialog::Run(SettingsHost& host) {
+  if (open_) return;
+  open_ = true;
+  HotkeysForm dialog(host);
   dialog.ShowModal();
+  open_ = false;
 }
+
+void SettingsDialog::SaveAndClose() {}
 
 } // namespace qvx

@@ -9,7 +9,7 @@
 
 namespace qvx {
 
-std::wstring ShellShortcuts::FolderPath(int csidl) { return SpecialFolderPath(owner_, csidl); }
+std::wstring ShellShortcuts::FolderPath(int csidl) { return KnownFolderPath(csidl == kCsidlPrograms ? FOLDERID_Programs : FOLDERID_Startup); }
 bool ShellShortcuts::FileExists(const std::wstring& path) { return bFileExists(path); }
 void ShellShortcuts::RemoveFile(const std::wstring& path) { DeleteFileW(path.c_str()); }
 bool ShellShortcuts::DirectoryExists(const std::wstring& path) { return bDirExists(path); }

@@ -6,19 +6,15 @@
 #include "common/window_icons_win32.h"
 #include "form1_ids.h"
 #include "main/desktop/desktop_win32.h"
-#include "main/settings_dialog/hotkeys_form_win32.h"
 #include "main/startup/instance_guard.h"
 #include "main/startup/settings_files.h"
 #include "main/startup/settings_io_win32.h"
 #include "main/startup/user_settings_win32.h"
 #include "main/startup/version_text.h"
-#include "main/switching/switching_win32.h"
 
 namespace qvx {
 
 namespace {
-constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTimer1Interval = 250;
 
 // The version numbers from the program's own version resource.
 std::wstring VersionLineFromResource() {
@@ -56,9 +52,9 @@ bool Form1::Load(HINSTANCE instance) {
 }
 
 void Form1::Form_Load() {
-  // The start-up runs in a fixed order: the foreground timer and the toggle state first.
-  SetTimer(hwnd_, kTimer1, kTimer1Interval, nullptr);
-  ResetToggleState();
+  // The start-up runs in a fixed order: the switcher (toggle state, foreground) first.
+  static SiteSwitcher switcher;
+  switcher_ = &switcher;
   // The per-user "SplashShow" value, kept for the window-reuse check at the end.
   splashShow_ = ReadSplashShowAtStart();
   // The settings file (created when missing), the running flag, the values into the shared state.
@@ -106,11 +102,13 @@ void Form1::InitAboutControls() {
   SendDlgItemMessageW(hwnd_, IDC_Label3, WM_SETFONT, reinterpret_cast<WPARAM>(sloganFont_), TRUE);
 }
 
-void Form1::Command1_Click() { ToggleBrowserWindows(*this); }
+void Form1::Command1_Click() {
+  Switcher().Toggle({state_.BrowserTextKeyword, state_.URLKeyword, state_.LaunchURL});
+}
 void Form1::Command2_Click() { TrayEntry(*this); }
-void Form1::Command3_Click() { NewZOLTELaunch(state_.LaunchURL); }
-void Form1::Command4_Click() { ShowHotkeysForm(*this); }
-void Form1::mnuZOLTEOpen_Click() { NewZOLTELaunch(state_.LaunchURL); }
+void Form1::Command3_Click() { Switcher().LaunchNew(state_.LaunchURL); }
+void Form1::Command4_Click() { settingsDialog_.Run(*this); }
+void Form1::mnuZOLTEOpen_Click() { Switcher().LaunchNew(state_.LaunchURL); }
 
 void Form1::mnuAbout_Click() {
   if (IsShown()) {
@@ -126,7 +124,6 @@ void Form1::mnuAbout_Click() {
 
 void Form1::mnuExit_Click() {
   UnregisterHotkeys(*this);
-  KillTimer(hwnd_, kTimer1);
   RemoveFromTray(*this);
   WriteStatusFile(kStatusStopped);
   Form_QueryUnload(UnloadMode::ProgramExit);
@@ -159,7 +156,6 @@ void Form1::Form_Unload() {
 void Form1::EndProgram() {
   if (ending_) return;
   ending_ = true;
-  KillTimer(hwnd_, kTimer1);
   // Every window of the program goes with the main window; the message loop then ends.
   EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM self) -> BOOL {
     if (w != reinterpret_cast<HWND>(self)) DestroyWindow(w);
@@ -170,8 +166,6 @@ void Form1::EndProgram() {
   DestroyWindow(hwnd_);
   PostQuitMessage(0);
 }
-
-void Form1::Timer1_Timer() { RecordForegroundWindow(); }
 
 INT_PTR CALLBACK Form1::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Form1& form = Instance();
@@ -212,9 +206,6 @@ INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_ENDSESSION:
       if (wParam) Form_QueryUnload(UnloadMode::WindowsEnding);
-      return TRUE;
-    case WM_TIMER:
-      if (wParam == kTimer1) Timer1_Timer();
       return TRUE;
     case WM_DESTROY:
       if (sloganFont_) DeleteObject(sloganFont_);

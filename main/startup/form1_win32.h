@@ -6,7 +6,9 @@
 #include <string>
 
 #include "common/window_icons_win32.h"
+#include "main/settings_dialog/settings_dialog_win32.h"
 #include "main/startup/shared_state.h"
+#include "main/switching/site_switcher_win32.h"
 
 namespace qvx {
 
@@ -22,7 +24,7 @@ enum class UnloadMode {
   WindowsEnding = 3, // the session ends
 };
 
-class Form1 {
+class Form1 : public SettingsHost {
  public:
   static Form1& Instance();
 
@@ -32,7 +34,10 @@ class Form1 {
 
   HWND Handle() const { return hwnd_; }
   HINSTANCE AppInstance() const { return instance_; }
-  SharedState& State() { return state_; }
+  SharedState& State() override { return state_; }
+  HWND Window() const override { return hwnd_; }
+  HINSTANCE ModuleInstance() const override { return instance_; }
+  SiteSwitcher& Switcher() { return *switcher_; }
 
   // The actions, reached from the hotkeys, the tray icon and the tray menu.
   void Command1_Click();  // one toggle between the site's browser windows
@@ -44,7 +49,7 @@ class Form1 {
   void mnuExit_Click();
 
   // Makes the icon group named by TrayIconName the window's icon (falls back to "QVX1").
-  void ApplyTrayIcon();
+  void ApplyTrayIcon() override;
   HICON CurrentIcon() const { return icons_.Small(); }
 
   // True while the window is shown as the About window.
@@ -57,7 +62,6 @@ class Form1 {
   void Form_Load();
   void Form_QueryUnload(UnloadMode mode);
   void Form_Unload();
-  void Timer1_Timer();
   void EndProgram();
   void InitAboutControls();
   void MarkInTray(bool inTray);
@@ -70,6 +74,8 @@ class Form1 {
   HBITMAP picture_ = nullptr;
   std::wstring splashShow_;  // read at the start of the load, used at its end
   bool ending_ = false;
+  SettingsDialog settingsDialog_;
+  SiteSwitcher* switcher_ = nullptr;
 };
 
 } // namespace qvx

@@ -63,7 +63,7 @@ class Creator : public ::testing::Test {
  protected:
   ScratchDrive drive;
   std::wstring master = L"Q:\\Apps\\Site";
-  std::wstring group = qvx::SpecialFolderPath(nullptr, CSIDL_PROGRAMS) + L"\\Quorvex";
+  std::wstring group = qvx::KnownFolderPath(FOLDERID_Programs) + L"\\Quorvex";
   std::string masterExeBytes;
   Process creator;
   HWND form = nullptr;

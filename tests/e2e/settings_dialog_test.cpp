@@ -291,8 +291,8 @@ TEST_F(SettingsDialog, TheScrollBarPicksTheIconAndTheTooltipBoxHoldsThirtyCharac
 namespace {
 // The user's shortcut folders, and names of this test run's own shortcuts.
 struct ShortcutPlaces {
-  std::wstring programs = qvx::SpecialFolderPath(nullptr, CSIDL_PROGRAMS);
-  std::wstring startup = qvx::SpecialFolderPath(nullptr, CSIDL_STARTUP);
+  std::wstring programs = qvx::KnownFolderPath(FOLDERID_Programs);
+  std::wstring startup = qvx::KnownFolderPath(FOLDERID_Startup);
   std::wstring folder = programs + L"\\Quorvex";
   std::wstring Name(const std::wstring& base) const { return base + L" " + std::to_wstring(GetCurrentProcessId()); }
   std::wstring Programs(const std::wstring& name) const { return folder + L"\\" + name + L".lnk"; }

@@ -1,0 +1,21 @@
+#pragma once
+// The settings dialog, opened modally from the About window's "Settings" button.
+#include "main/settings_dialog/settings_host.h"
+
+namespace qvx {
+
+class SettingsDialog {
+ public:
+  // Shows the dialog over host.Window() and returns when it is closed. Does nothing while a
+  // dialog is already open.
+  void Run(SettingsHost& host);
+  bool IsOpen() const { return open_; }
+  // The end of the Windows session: saves what the open dialog holds as a close with its close
+  // box would, and closes it. Nothing happens when no dialog is open.
+  void SaveAndClose();
+
+ private:
+  bool open_ = false;
+};
+
+} // namespace qvx
