@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/decimal.h"
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "common/text_case.h"
@@ -76,4 +77,11 @@ TEST(TextCase, UpperTrimAndContains) {
   EXPECT_FALSE(ContainsText(L"", L""));
   EXPECT_TRUE(ContainsText(L"XEXAMPLEX", L"EXAMPLE"));
   EXPECT_FALSE(ContainsText(L"EXAMPL", L"EXAMPLE"));
+}
+
+TEST(Decimal, ZeroSignAndTheExtremes) {
+  EXPECT_EQ(qvx::DecimalText(0), L"0");
+  EXPECT_EQ(qvx::DecimalText(-12), L"-12");
+  EXPECT_EQ(qvx::DecimalText(9223372036854775807LL), L"9223372036854775807");
+  EXPECT_EQ(qvx::DecimalText(-9223372036854775807LL - 1), L"-9223372036854775808");
 }
