@@ -107,7 +107,10 @@ void Form1::Command1_Click() {
 }
 void Form1::Command2_Click() { TrayEntry(*this); }
 void Form1::Command3_Click() { Switcher().LaunchNew(state_.LaunchURL); }
-void Form1::Command4_Click() { settingsDialog_.Run(*this); }
+void Form1::Command4_Click() {
+  // Only the About window's button opens the dialog; one at a time.
+  if (IsShown()) settingsDialog_.Run(*this);
+}
 void Form1::mnuZOLTEOpen_Click() { Switcher().LaunchNew(state_.LaunchURL); }
 
 void Form1::mnuAbout_Click() {
@@ -205,7 +208,10 @@ INT_PTR Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) Form_QueryUnload(UnloadMode::WindowsEnding);
+      if (wParam) {
+        settingsDialog_.SaveAndClose();  // what the user typed is kept
+        Form_QueryUnload(UnloadMode::WindowsEnding);
+      }
       return TRUE;
     case WM_DESTROY:
       if (sloganFont_) DeleteObject(sloganFont_);
