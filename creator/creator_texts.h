@@ -5,7 +5,7 @@
 
 namespace qvx::creator {
 
-inline constexpr wchar_t kFormCaption[] = L"Quorvex Multi-Instance Creator";
+inline constexpr wchar_t kWindowCaption[] = L"Quorvex Multi-Instance Creator";
 inline constexpr wchar_t kMessageTitle[] = L"Quorvex";
 inline constexpr wchar_t kApplicationTitle[] = L"QVXMulti";
 

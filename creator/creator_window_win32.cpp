@@ -38,7 +38,7 @@ void CreatorWindow::Run() {
 bool CreatorWindow::ActivateRunningCreator() {
   runningMutex_.Reset(CreateMutexW(nullptr, FALSE, kRunningMutexName));
   if (!runningMutex_ || GetLastError() != ERROR_ALREADY_EXISTS) return false;
-  if (HWND first = FindWindowW(QVX_CREATOR_WINDOW_CLASS, kFormCaption)) {
+  if (HWND first = FindWindowW(QVX_CREATOR_WINDOW_CLASS, kWindowCaption)) {
     if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
     SetForegroundWindow(GetLastActivePopup(first));
   }

@@ -49,7 +49,8 @@ class HeldFiles {
       if (!held.file) continue;
       FILE_DISPOSITION_INFO disposition{};
       disposition.DeleteFile = TRUE;
-      const bool marked = SetFileInformationByHandle(held.file.Get(), FileDispositionInfo, &disposition, sizeof disposition);
+      const bool marked =
+          SetFileInformationByHandle(held.file.Get(), FileDispositionInfo, &disposition, sizeof disposition);
       held.file.Reset();
       if (!marked || GetFileAttributesW(held.path.c_str()) != INVALID_FILE_ATTRIBUTES) refused.push_back(held.path);
     }

@@ -107,6 +107,7 @@ TEST(Creator, RefusalsNoNestedMessageBoxesCreatingAndUpdating) {
   // Creating: No to the question, gaps filled first, a shortcut each, and the sixth instance stops the action.
   for (auto [name, bytes] : {std::pair{L"Quorv9.exe", "9"}, {L"Quorv10.exe", "10"}, {L"Quorv114.exe", "version 114"}})
     ASSERT_TRUE(WriteFileBytes(In(kMaster, name), bytes));
+  ASSERT_TRUE(CreateDirectoryW(In(kMaster, L"Quorv500.exe").c_str(), nullptr));  // a folder is no program
   MakeInstance(3, *ReadFileBytes(BinFile(L"fake_browser.exe")));  // a program that runs below
   ASSERT_TRUE(open());
   for (int code : {SB_LINEUP, SB_LINEUP, SB_LINEUP, SB_LINEUP, SB_LINEUP, SB_LINEUP, SB_LINEDOWN})  // 1 up to 5
@@ -144,7 +145,7 @@ TEST(Creator, RefusalsNoNestedMessageBoxesCreatingAndUpdating) {
     expectReport({L"Updated: Q:\\Site1", L"File in use: Q:\\Site2", L"File in use: Q:\\Site3",
                   L"Updated: Q:\\Site4", L"Updated: Q:\\Site6"});
   }
-  EXPECT_EQ(NamesIn(kMaster), (Names{L"QVXMulti.exe", L"Quorv114.exe"}));
+  EXPECT_EQ(NamesIn(kMaster), (Names{L"QVXMulti.exe", L"Quorv114.exe", L"Quorv500.exe"}));
   EXPECT_EQ(NamesIn(Instance(1)), (Names{L"Quorv114.exe", L"QuorvexSettings.txt"}));
   EXPECT_TRUE(FileHolds(In(Instance(1), L"Quorv114.exe"), "version 114"));
   EXPECT_EQ(NamesIn(Instance(2)), (Names{L"Quorv114.exe", L"QuorvOld.exe"}));
