@@ -5,7 +5,7 @@
 
 namespace qvx::creator {
 
-inline constexpr wchar_t kFormCaption[] = L"Quorvex Multi-Instance Creator";
+inline constexpr wchar_t kWindowCaption[] = L"Quorvex Multi-Instance Creator";
 inline constexpr wchar_t kMessageTitle[] = L"Quorvex";
 inline constexpr wchar_t kApplicationTitle[] = L"QVXMulti";
 
@@ -32,8 +32,10 @@ enum class ReportKind {
   Updated,     // the instance runs the most recent version now
   FileInUse,   // a program file of the instance could not be removed; the instance is as it was
   NotUpdated,  // the new version could not be copied in; the instance is as it was
+  NotDeleted,  // the new version is in, but this older program file (the path given) is still there
 };
 
-std::wstring ReportLine(ReportKind kind, std::wstring_view instanceDirectory);
+// The line for an instance directory (for NotDeleted: for the file left behind).
+std::wstring ReportLine(ReportKind kind, std::wstring_view path);
 
 } // namespace qvx::creator

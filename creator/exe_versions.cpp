@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/decimal.h"
+
 namespace qvx::creator {
 namespace {
 constexpr std::wstring_view kPrefix = L"Quorv";
@@ -33,7 +35,7 @@ std::optional<int> ExeVersionNumber(std::wstring_view fileName) {
 }
 
 std::wstring ExeNameForVersion(int version) {
-  return std::wstring(kPrefix) + std::to_wstring(version) + std::wstring(kExtension);
+  return std::wstring(kPrefix) + DecimalText(version) + std::wstring(kExtension);
 }
 
 std::vector<std::wstring> ExeVersionsInOrder(const std::vector<DirectoryEntry>& listing) {

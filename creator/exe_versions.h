@@ -8,9 +8,6 @@
 
 namespace qvx::creator {
 
-inline constexpr int kLowestVersion = 1;
-inline constexpr int kHighestVersion = 999;
-
 // One entry of a directory listing.
 struct DirectoryEntry {
   std::wstring name;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/paths.h"
+#include "common/scoped_win32.h"
 
 namespace qvx::creator {
 
@@ -16,67 +17,81 @@ bool IsRemovalRefusal(DWORD error) {
   return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
-// Exclusive handles on an instance's program files, released when it goes out of scope.
+void CloseFind(HANDLE find) { FindClose(find); }
+using ScopedFind = Scoped<HANDLE, CloseFind>;
+
+// Exclusive handles on an instance's program files: while held, no one else can open, run or
+// remove them, so what is decided about them stays true until they are deleted or let go.
 class HeldFiles {
  public:
-  HeldFiles() = default;
-  HeldFiles(const HeldFiles&) = delete;
-  HeldFiles& operator=(const HeldFiles&) = delete;
-  ~HeldFiles() { ReleaseAll(); }
-
   // False when the file exists but cannot be held for removal. Write access is asked for
   // though nothing is written: it is what a running program's file refuses (delete access
   // alone is granted for it under Wine), as do read-only files and files others have open.
   bool Hold(const std::wstring& path) {
-    const HANDLE handle =
-        CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
-    files_.push_back({path, handle});
+    ScopedFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    files_.push_back({path, std::move(file)});
     return true;
   }
 
   void Release(const std::wstring& path) {
-    for (auto& file : files_) {
-      if (file.handle && SameFileName(file.path, path)) { CloseHandle(file.handle); file.handle = nullptr; }
+    for (auto& held : files_) {
+      if (SameFileName(held.path, path)) held.file.Reset();
     }
   }
 
-  // Lets go of every file still held and deletes it.
-  void DeleteAll() {
-    for (auto& file : files_) {
-      if (!file.handle) continue;
-      CloseHandle(file.handle);
-      file.handle = nullptr;
-      DeleteFileW(file.path.c_str());
+  // Deletes every file still held, through its own handle (the file goes when the handle
+  // closes). Returns the files whose deletion was refused.
+  std::vector<std::wstring> DeleteAll() {
+    std::vector<std::wstring> refused;
+    for (auto& held : files_) {
+      if (!held.file) continue;
+      FILE_DISPOSITION_INFO disposition{};
+      disposition.DeleteFile = TRUE;
+      const bool marked =
+          SetFileInformationByHandle(held.file.Get(), FileDispositionInfo, &disposition, sizeof disposition);
+      held.file.Reset();
+      if (!marked || GetFileAttributesW(held.path.c_str()) != INVALID_FILE_ATTRIBUTES) refused.push_back(held.path);
     }
+    return refused;
   }
 
  private:
-  void ReleaseAll() {
-    for (auto& file : files_) {
-      if (file.handle) CloseHandle(file.handle);
-    }
-    files_.clear();
-  }
-  struct File {
+  struct Held {
     std::wstring path;
-    HANDLE handle;
+    ScopedFile file;
   };
-  std::vector<File> files_;
+  std::vector<Held> files_;
 };
 } // namespace
+
+bool IsExistingDirectory(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::wstring CurrentDirectory() {
+  const DWORD size = GetCurrentDirectoryW(0, nullptr);  // with the terminating NUL
+  std::wstring directory(size, L'\0');
+  const DWORD length = size ? GetCurrentDirectoryW(size, directory.data()) : 0;
+  directory.resize(length < size ? length : 0);  // a directory changed meanwhile reads as none
+  return directory;
+}
 
 std::vector<DirectoryEntry> ListDirectory(const std::wstring& directory) {
   std::vector<DirectoryEntry> entries;
   WIN32_FIND_DATAW data;
-  const HANDLE find = FindFirstFileW(JoinPath(directory, L"*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return entries;
+  ScopedFind find(FindFirstFileW(JoinPath(directory, L"*").c_str(), &data));
+  if (find.Get() == INVALID_HANDLE_VALUE) {
+    find.Release();
+    return entries;
+  }
   do {
     const std::wstring name = data.cFileName;
     if (name == L"." || name == L"..") continue;
     entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  } while (FindNextFileW(find.Get(), &data));
   return entries;
 }
 
@@ -92,12 +107,12 @@ bool MakeInstance(const std::wstring& instanceDirectory, const std::wstring& mas
   return false;
 }
 
-ReportKind ReplaceInstanceProgram(const std::wstring& instanceDirectory, const std::wstring& masterExePath,
-                                  const std::wstring& exeName) {
+ProgramReplacement ReplaceInstanceProgram(const std::wstring& instanceDirectory, const std::wstring& masterExePath,
+                                          const std::wstring& exeName) {
   const std::wstring incoming = JoinPath(instanceDirectory, IncomingCopyName(exeName));
   if (!CopyFileW(masterExePath.c_str(), incoming.c_str(), FALSE)) {
     DeleteFileW(incoming.c_str());
-    return ReportKind::NotUpdated;
+    return {ReportKind::NotUpdated, {}};
   }
 
   HeldFiles held;
@@ -105,7 +120,7 @@ ReportKind ReplaceInstanceProgram(const std::wstring& instanceDirectory, const s
     if (entry.isDirectory || !MatchesProgramPattern(entry.name)) continue;
     if (!held.Hold(JoinPath(instanceDirectory, entry.name))) {
       DeleteFileW(incoming.c_str());
-      return ReportKind::FileInUse;
+      return {ReportKind::FileInUse, {}};
     }
   }
 
@@ -114,10 +129,9 @@ ReportKind ReplaceInstanceProgram(const std::wstring& instanceDirectory, const s
   held.Release(target);
   if (!MoveFileExW(incoming.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(incoming.c_str());
-    return ReportKind::NotUpdated;
+    return {ReportKind::NotUpdated, {}};
   }
-  held.DeleteAll();
-  return ReportKind::Updated;
+  return {ReportKind::Updated, held.DeleteAll()};
 }
 
 } // namespace qvx::creator

@@ -1,5 +1,6 @@
 #include "creator/instance_layout.h"
 
+#include "common/decimal.h"
 #include "common/numbers.h"
 #include "common/paths.h"
 
@@ -14,7 +15,7 @@ std::wstring MasterDirectory(std::wstring_view programDirectory) { return Withou
 std::wstring InstanceDirectory(std::wstring_view master, int digit) {
   std::wstring path(master);
   if (IsDriveRoot(path)) path += L'\\';
-  path += std::to_wstring(digit);
+  path += DecimalText(digit);
   return path;
 }
 

@@ -1,35 +1,18 @@
 #include "creator/main_win32.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
-#include <string>
-#include <vector>
-
-#include "common/fs_win32.h"
 #include "common/message_box_win32.h"
+#include "common/scoped_win32.h"
 #include "creator/creator_texts.h"
-#include "creator/form1_win32.h"
+#include "creator/creator_window_win32.h"
+#include "creator/instance_files_win32.h"
 #include "creator/instance_layout.h"
 
 namespace qvx::creator {
 
-namespace {
-std::wstring CurrentDirectory() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD n = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (n == 0) return std::wstring();
-    if (n < buffer.size()) return std::wstring(buffer.data(), n);
-    buffer.resize(n);
-  }
-}
-
-bool IsDirectory(const std::wstring& path) { return bDirExists(path); }
-} // namespace
-
 int Main(HINSTANCE instance) {
-  if (StartedFromInstanceDirectory(CurrentDirectory(), IsDirectory)) {
+  if (StartedFromInstanceDirectory(CurrentDirectory(), IsExistingDirectory)) {
     ShowMessage(nullptr, kRunFromMasterMessage, kMessageTitle, MB_OK | MB_ICONINFORMATION);
     return 0;
   }
@@ -38,12 +21,8 @@ int Main(HINSTANCE instance) {
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  {
-    Form1 form(instance);
-    form.Show();
-  }
-  if (SUCCEEDED(com)) CoUninitialize();
+  const ScopedComInit com;  // for the shortcuts
+  CreatorWindow(instance).Run();
   return 0;
 }
 

@@ -1,26 +1,22 @@
 #include "creator/shortcut_win32.h"
 
-#include <shlobj.h>
+#include <windows.h>
 
-#include "common/fs_win32.h"
 #include "common/paths.h"
 #include "common/shell_folders_win32.h"
 #include "common/shell_link_win32.h"
+#include "common/start_menu_group.h"
 #include "creator/instance_layout.h"
 
 namespace qvx::creator {
 
-std::wstring ShortcutGroupFolder(HWND owner) {
+void AddInstanceShortcut(const std::wstring& instanceExe) {
+  const std::wstring name = InstanceShortcutFileName(instanceExe);
   const std::wstring programs = KnownFolderPath(FOLDERID_Programs);
-  return programs.empty() ? std::wstring() : JoinPath(programs, L"Quorvex");
-}
-
-void CreateStartupFolderShortcut(HWND owner, const std::wstring& PathToCreate) {
-  const std::wstring name = InstanceShortcutFileName(PathToCreate);
-  const std::wstring group = ShortcutGroupFolder(owner);
-  if (name.empty() || group.empty()) return;
-  if (!bDirExists(group)) CreateDirectoryW(group.c_str(), nullptr);
-  SaveShellLink(JoinPath(group, name), PathToCreate);  // a failure leaves the instance without it
+  if (name.empty() || programs.empty()) return;
+  const std::wstring group = JoinPath(programs, kStartMenuGroupName);
+  CreateDirectoryW(group.c_str(), nullptr);  // fails harmlessly when it is there already
+  SaveShellLink(JoinPath(group, name), instanceExe);  // a failure leaves the instance without it
 }
 
 } // namespace qvx::creator
