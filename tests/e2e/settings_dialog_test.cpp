@@ -37,7 +37,9 @@ class SettingsDialog : public ::testing::Test {
   }
   // "&About" (once), then its "Settings" button; posted, since the dialog is modal.
   void Open() {
-    if (!app.Proc().IsRunning()) ASSERT_TRUE(app.Start().Started() && app.WaitUntilRunning()) << "no start-up";
+    if (!app.Proc().IsRunning()) {
+      ASSERT_TRUE(app.Start().Started() && app.WaitUntilRunning()) << "no start-up";
+    }
     if (!about || !IsWindowVisible(about)) {
       app.Command(IDM_mnuAbout);
       ASSERT_TRUE(about = WaitForTopLevel(app.Pid(), kMainWindowClass, L"Quorvex", true)) << "no About window";

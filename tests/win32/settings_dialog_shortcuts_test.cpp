@@ -29,5 +29,7 @@ TEST(SettingsText, TheCodePageHoldsItsOwnCharactersOnly) {
   // U+0101 has a best-fit look-alike ("a") in the Western code pages, U+4E2D none at all.
   EXPECT_FALSE(qvx::AnsiCodePageHolds(L"\x0101")) << codePage;
   EXPECT_FALSE(qvx::AnsiCodePageHolds(L"ok \x4E2D")) << codePage;
-  if (codePage == 1252) EXPECT_TRUE(qvx::AnsiCodePageHolds(L"caf\xE9 \x20AC"));
+  if (codePage == 1252) {
+    EXPECT_TRUE(qvx::AnsiCodePageHolds(L"caf\xE9 \x20AC"));
+  }
 }
