@@ -7,6 +7,9 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
+#include "common/scoped_win32.h"
 #include "common/shell_folders_win32.h"
 #include "driver/desktop.h"
 #include "driver/fake_browser.h"
@@ -29,11 +32,9 @@ class SettingsDialog : public ::testing::Test {
     if (app.Proc().IsRunning()) app.Exit();
   }
   std::vector<HWND> Dialogs() const {
-    std::vector<HWND> found;
-    for (HWND w : TopLevelWindowsOf(app.Pid(), true)) {
-      if (ClassOf(w) == L"#32770" && TextOf(w) == L"Quorvex Settings") found.push_back(w);
-    }
-    return found;
+    auto all = TopLevelWindowsOf(app.Pid(), true);
+    std::erase_if(all, [](HWND w) { return ClassOf(w) != L"#32770" || TextOf(w) != L"Quorvex Settings"; });
+    return all;
   }
   // "&About" (once), then its "Settings" button; posted, since the dialog is modal.
   void Open() {
@@ -70,25 +71,35 @@ class SettingsDialog : public ::testing::Test {
   void SetHotkey(int id, BYTE modifiers, BYTE key) { SendMessageW(Control(id), HKM_SETHOTKEY, MAKEWORD(key, modifiers), 0); }
   WORD Hotkey(int id) const { return LOWORD(SendMessageW(Control(id), HKM_GETHOTKEY, 0, 0)); }
   void Scroll(WORD request) { SendMessageW(dialog, WM_VSCROLL, request, LPARAM(Control(IDC_ICON_SCROLL))); }
-  // What the icon preview shows on the screen.
-  std::vector<COLORREF> Preview() const {
+  std::vector<COLORREF> Preview() const {  // what the icon preview shows on the screen
     RECT r{};
     GetWindowRect(Control(IDC_ICON_PREVIEW), &r);
+    const qvx::ScopedGetDc screen(nullptr);
     std::vector<COLORREF> pixels;
-    HDC screen = GetDC(nullptr);
     for (LONG i = 0; i < (r.right - r.left) * (r.bottom - r.top); ++i) {
-      pixels.push_back(GetPixel(screen, r.left + i % (r.right - r.left), r.top + i / (r.right - r.left)));
+      pixels.push_back(GetPixel(screen.Get(), r.left + i % (r.right - r.left), r.top + i / (r.right - r.left)));
     }
-    ReleaseDC(nullptr, screen);
     return pixels;
   }
 };
 
 } // namespace
 
-TEST_F(SettingsDialog, OpensTheFilesAsStoredAndTheCloseBoxSavesWhatTheBoxesHold) {
+TEST_F(SettingsDialog, OpensTheFilesAsStoredAndSavesWhatTheBoxesHoldAtTheCloseBoxAndAtTheEndOfTheSession) {
+  // Links named after the tooltip at opening; the ones named after the new tooltip go at the end.
+  const std::wstring programs = qvx::KnownFolderPath(FOLDERID_Programs) + L"\\Quorvex\\";
+  const std::wstring startup = qvx::KnownFolderPath(FOLDERID_Startup) + L"\\";
+  const std::wstring olds[] = {programs + L" My Tip.lnk", startup + L" My Tip.lnk"};
+  CreateDirectoryW(programs.c_str(), nullptr);
+  for (const auto& link : olds) ASSERT_TRUE(WriteFileBytes(link, "old"));
+  struct Cleanup {  // the new links, then the folder when it is empty
+    std::vector<std::wstring> links;
+    ~Cleanup() {
+      for (const auto& path : links) DeleteFileW(path.c_str()) || RemoveDirectoryW(path.c_str());
+    }
+  } news{{programs + L"abcdefghijklmnopqrstuvwxyzabcd.lnk", startup + L"abcdefghijklmnopqrstuvwxyzabcd.lnk", programs}};
   ASSERT_TRUE(app.Write(L"QuorvexSettings.txt",
-                        "qvx3\r\n internet explorer \r\nexample \r\n  https://www.example.com/App  \r\n My Tip \r\n"));
+                        "qvx3\r\n internet explorer \r\nexample \r\n  https://www.example.com/App  \r\n My Tip\r\n"));
   ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "1\r\n65\r\n1\r\n2\r\n66\r\n 1\r\n"));
   // The "Settings" command while the main window is hidden, and again while a dialog is open, opens none.
   ASSERT_TRUE(app.Start().Started() && app.WaitUntilRunning()) << "no start-up";
@@ -101,7 +112,7 @@ TEST_F(SettingsDialog, OpensTheFilesAsStoredAndTheCloseBoxSavesWhatTheBoxesHold)
   EXPECT_TRUE(Ticked(IDC_LAUNCH_ENABLED));
   EXPECT_FALSE(Editable(IDC_LAUNCH_HOTKEY)) << "an enabled hotkey's box must be frozen";
   EXPECT_FALSE(Ticked(IDC_TOGGLE_ENABLED)) << "only an exact \"1\" ticks \"Enabled\"";
-  EXPECT_EQ(TextOf(Control(IDC_TRAY_TOOLTIP)), L" My Tip ");
+  EXPECT_EQ(TextOf(Control(IDC_TRAY_TOOLTIP)), L" My Tip");
 
   // The preview follows the scroll bar (a stale preview would not change).
   std::vector<COLORREF> icon3;
@@ -138,65 +149,28 @@ TEST_F(SettingsDialog, OpensTheFilesAsStoredAndTheCloseBoxSavesWhatTheBoxesHold)
   const std::wstring url = L"http://" + qvx_test::UniqueToken() + L"/";
   const std::string url8(url.begin(), url.end());
   SetText(IDC_LAUNCH_URL, L" " + url + L" ");
+  Click(IDC_START_MENU_SHORTCUT);
+  Click(IDC_STARTUP_SHORTCUT);
   ASSERT_NO_FATAL_FAILURE(Close({{L"The settings file cannot store some characters typed in:\r\nBrowser Text Keyword\r\n"
                                   L"The previous text of these boxes was kept.", BoxIcon::Exclamation}}));
   EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX4\r\n internet explorer \r\nNEW SITE\r\n" + url8 +
                                                   "\r\nabcdefghijklmnopqrstuvwxyzabcd\r\n");
   EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "1\r\n65\r\n0\r\n6\r\n81\r\n1\r\n");
+  for (const auto& link : olds) EXPECT_EQ(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES) << "still there";
+  for (const auto& link : {news.links[0], news.links[1]}) {
+    EXPECT_EQ(_wcsicmp(LinkTarget(link).c_str(), app.File(kMainExe).c_str()), 0) << std::string(link.begin(), link.end());
+  }
 
-  // The dialog registers no hotkey; closing the About window does, and the new Launch URL is used at once.
+  // The dialog registers no hotkey (closing the About window does); the new Launch URL is used at once.
   EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_SHIFT, 'Q'));
-  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(app.WaitUntilInTray());
-  PressChord({VK_CONTROL, VK_SHIFT, 'Q'});
+  app.Command(IDM_mnuZOLTEOpen);
   EXPECT_TRUE(WaitFor([&] { return qvx_test::FakeBrowsersAt(url).size() == 1; })) << "no launch of the new URL";
   for (HWND w : qvx_test::FakeBrowsersAt(url)) PostMessageW(w, WM_CLOSE, 0, 0);
 
-  // The end of the Windows session with the dialog open saves it as the close box would, without
-  // a message (the keyword the file cannot hold stays as it was), then writes "0".
-  ASSERT_NO_FATAL_FAILURE(Open());
-  SetText(IDC_TRAY_TOOLTIP, L" Typed ");
-  SetText(IDC_URL_KEYWORD, L"\x4E2D");
-  Click(IDC_LAUNCH_ENABLED);
-  Scroll(SB_LINEDOWN);
-  DWORD_PTR answer = 0;
-  ASSERT_TRUE(SendMessageTimeoutW(about, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
-  EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
-  ASSERT_TRUE(SendMessageTimeoutW(about, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer)) << "the end hung";
-  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX5\r\nINTERNET EXPLORER\r\nNEW SITE\r\n" + url8 + "\r\nTyped\r\n");
-  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "1\r\n65\r\n1\r\n6\r\n81\r\n1\r\n");
-  EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog stayed open";
-}
-
-TEST_F(SettingsDialog, ShortcutsFollowTheTooltipAndFailuresAreReported) {
-  const std::wstring programs = qvx::KnownFolderPath(FOLDERID_Programs) + L"\\Quorvex\\";
-  const std::wstring startup = qvx::KnownFolderPath(FOLDERID_Startup) + L"\\";
-  const std::wstring oldName = L"QVX Old " + qvx_test::UniqueToken(), newName = L"QVX New " + qvx_test::UniqueToken();
-  const std::wstring dirName = dir.Path().substr(dir.Path().find_last_of(L'\\') + 1);
-  struct Cleanup {
-    std::vector<std::wstring> links;
-    ~Cleanup() {
-      for (const auto& link : links) DeleteFileW(link.c_str());
-    }
-  } cleanup{{programs + newName + L".lnk", startup + newName + L".lnk"}};
-  CreateDirectoryW(programs.c_str(), nullptr);
-  const std::wstring olds[] = {programs + oldName + L".lnk", startup + oldName + L".lnk", programs + dirName + L".lnk"};
-  for (const auto& link : olds) ASSERT_TRUE(WriteFileBytes(link, "old"));
-  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt", "QVX1\r\nIE\r\nEX\r\nhttp://x/\r\n" +
-                                                    std::string(oldName.begin(), oldName.end()) + "\r\n"));
-  ASSERT_NO_FATAL_FAILURE(Open());
-  SetText(IDC_TRAY_TOOLTIP, L"  " + newName + L" ");
-  Click(IDC_START_MENU_SHORTCUT);
-  Click(IDC_STARTUP_SHORTCUT);
-  ASSERT_NO_FATAL_FAILURE(Close());
-  for (const auto& link : olds) EXPECT_EQ(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES) << "still there";
-  for (const auto& link : cleanup.links) EXPECT_EQ(_wcsicmp(LinkTarget(link).c_str(), app.File(kMainExe).c_str()), 0);
-
-  // An empty tooltip: the auto-start shortcut goes, with a message; a hotkey file that cannot be
+  // An empty tooltip: the auto-start link goes, with a message; a hotkey file that cannot be
   // replaced is reported and the settings file is saved all the same.
-  ASSERT_TRUE(DeleteFileW(app.File(L"hotkeysetup.txt").c_str()));
-  ASSERT_TRUE(CreateDirectoryW(app.File(L"hotkeysetup.txt").c_str(), nullptr));
+  const std::wstring hotkeyFile = app.File(L"hotkeysetup.txt");
+  ASSERT_TRUE(DeleteFileW(hotkeyFile.c_str()) && CreateDirectoryW(hotkeyFile.c_str(), nullptr));
   ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(Hotkey(IDC_LAUNCH_HOTKEY), 0);
   SetText(IDC_TRAY_TOOLTIP, L"   ");
@@ -205,7 +179,24 @@ TEST_F(SettingsDialog, ShortcutsFollowTheTooltipAndFailuresAreReported) {
                                   BoxIcon::Exclamation},
                                  {L"Unable to create Auto-Start Shortcut.\r\nShortcut name is missing.\r\n"
                                   L"Any existing Auto-Start Shortcut\r\nwill be deleted.", BoxIcon::Information}}));
-  EXPECT_EQ(GetFileAttributesW(cleanup.links[1].c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX1\r\nIE\r\nEX\r\nhttp://x/\r\n\r\n");
-  RemoveDirectoryW(app.File(L"hotkeysetup.txt").c_str());
+  EXPECT_EQ(GetFileAttributesW(news.links[1].c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX4\r\nINTERNET EXPLORER\r\nNEW SITE\r\n" + url8 + "\r\n\r\n");
+  ASSERT_TRUE(RemoveDirectoryW(hotkeyFile.c_str()));
+
+  // The end of the Windows session with the dialog open saves it as the close box would, without
+  // a message (the keyword the file cannot hold stays as it was), then writes "0".
+  ASSERT_NO_FATAL_FAILURE(Open());
+  SetText(IDC_TRAY_TOOLTIP, L" Typed ");
+  SetText(IDC_URL_KEYWORD, L"\x4E2D");
+  SetHotkey(IDC_LAUNCH_HOTKEY, HOTKEYF_CONTROL | HOTKEYF_ALT, 'T');
+  Click(IDC_LAUNCH_ENABLED);
+  Scroll(SB_LINEDOWN);
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(about, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
+  EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+  ASSERT_TRUE(SendMessageTimeoutW(about, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer)) << "the end hung";
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX5\r\nINTERNET EXPLORER\r\nNEW SITE\r\n" + url8 + "\r\nTyped\r\n");
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "3\r\n84\r\n1\r\n6\r\n81\r\n0\r\n");
+  EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog stayed open";
 }
