@@ -101,7 +101,7 @@ class SettingsDialogWindow final : public DialogWindow {
   int iconNumber_ = 1;  // the icon scroll bar's value
   ScopedIcon preview_;
   WindowIcons icons_;
-  ScopedWindow tooltips_;
+  ScopedWindow tooltips_;  // freed here only when the dialog never got as far as its own end
   bool closed_ = false;
 };
 
@@ -141,7 +141,7 @@ INT_PTR SettingsDialogWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lPar
       SaveAndClose(/*quiet=*/false);
       return TRUE;
     case WM_DESTROY:
-      tooltips_.Reset();
+      tooltips_.Release();  // an owned window: Windows has destroyed it with the dialog
       return FALSE;
   }
   return FALSE;
