@@ -20,4 +20,15 @@ std::string WideToAnsi(std::wstring_view text) {
   return out;
 }
 
+bool AnsiCodePageHolds(std::wstring_view text) {
+  if (text.empty()) return true;
+  const int length = static_cast<int>(text.size());
+  if (GetACP() == CP_UTF8) {  // takes no default character: only broken surrogates are lost
+    return WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), length, nullptr, 0, nullptr, nullptr) > 0;
+  }
+  BOOL usedDefault = FALSE;
+  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, &usedDefault);
+  return n > 0 && !usedDefault;
+}
+
 } // namespace qvx

@@ -4,10 +4,22 @@
 
 #include "common/numbers.h"
 #include "common/text_case.h"
-#include "main/settings_dialog/hotkey_capture.h"
+#include "main/settings_dialog/settings_dialog_texts.h"
 #include "main/startup/settings_files.h"
 
 namespace qvx {
+
+namespace {
+constexpr std::size_t kLaunchUrlLine = 3, kUrlKeywordLine = 2, kBrowserTextKeywordLine = 1, kTooltipLine = 4;
+
+// A ticked hotkey's combination goes into the shared fields; an unticked one leaves them.
+bool TakeHotkey(const HotkeyBoxValues& box, std::int16_t& modifiers, std::int16_t& key) {
+  if (!box.Enabled) return false;
+  modifiers = static_cast<std::int16_t>(SwapModifiers(box.Combination.Modifiers));
+  key = box.Combination.KeyCode;
+  return true;
+}
+} // namespace
 
 HotkeyBoxValues OpeningHotkey(const Lines& lines, bool toggleBetween) {
   const std::size_t first = toggleBetween ? 3 : 0;
@@ -15,42 +27,54 @@ HotkeyBoxValues OpeningHotkey(const Lines& lines, bool toggleBetween) {
   const auto key = WholeNumber(LineOrEmpty(lines, first + 1), 0, 255);
   HotkeyBoxValues v;
   if (modifiers && key) {
-    v.Modifiers = static_cast<std::uint8_t>(SwapModifiers(static_cast<int>(*modifiers)));
-    v.KeyCode = static_cast<std::uint8_t>(*key);
+    v.Combination = {static_cast<std::uint8_t>(SwapModifiers(static_cast<int>(*modifiers))),
+                     static_cast<std::uint8_t>(*key)};
   }
   v.Enabled = LineOrEmpty(lines, first + 2) == L"1";
   return v;
 }
 
 DialogTexts OpeningTexts(const Lines& lines) {
-  return {LineOrEmpty(lines, 3), LineOrEmpty(lines, 2), LineOrEmpty(lines, 1), LineOrEmpty(lines, 4)};
+  return {LineOrEmpty(lines, kLaunchUrlLine), LineOrEmpty(lines, kUrlKeywordLine),
+          LineOrEmpty(lines, kBrowserTextKeywordLine), LineOrEmpty(lines, kTooltipLine)};
 }
 
-namespace {
-// A ticked hotkey's combination goes into the shared fields; an unticked one leaves them.
-bool TakeHotkey(const HotkeyBoxValues& box, std::int16_t& modifiers, std::int16_t& key) {
-  if (!box.Enabled) return false;
-  modifiers = static_cast<std::int16_t>(SwapModifiers(box.Modifiers));
-  key = box.KeyCode;
-  return true;
-}
-} // namespace
-
-SavedFiles SaveDialog(const DialogContents& dialog, SharedState& state) {
+SavedDialog SaveDialog(const DialogContents& dialog, const Lines& settingsAtOpening, SharedState& state,
+                       const std::function<bool(std::wstring_view)>& fileCanHold) {
+  SavedDialog saved;
+  // The value to store for one box: the cleaned text, or the old line when the file cannot hold it.
+  auto stored = [&](TextBox box, std::wstring cleaned, std::size_t line) {
+    if (fileCanHold(cleaned)) return cleaned;
+    saved.Refused.push_back(box);
+    return LineOrEmpty(settingsAtOpening, line);
+  };
+  const DialogTexts& t = dialog.Texts;
   SiteSettings site;
   site.TrayIconName = dialog.TrayIconName;
-  site.BrowserTextKeyword = ToUpperText(TrimSpaces(dialog.Texts.Text3));
-  site.URLKeyword = ToUpperText(TrimSpaces(dialog.Texts.Text2));
-  site.LaunchURL = TrimSpaces(dialog.Texts.Text1);
-  site.TrayTooltip = TrimSpaces(dialog.Texts.Text4);
+  site.LaunchURL = stored(TextBox::LaunchUrl, TrimSpaces(t.LaunchUrl), kLaunchUrlLine);
+  site.URLKeyword = stored(TextBox::UrlKeyword, ToUpperText(TrimSpaces(t.UrlKeyword)), kUrlKeywordLine);
+  site.BrowserTextKeyword = stored(TextBox::BrowserTextKeyword, ToUpperText(TrimSpaces(t.BrowserTextKeyword)),
+                                   kBrowserTextKeywordLine);
+  site.TrayTooltip = stored(TextBox::Tooltip, TrimSpaces(t.Tooltip), kTooltipLine);
 
   const bool launchEnabled = TakeHotkey(dialog.Launch, state.LaunchHotkeyModifiers, state.LaunchHotkeyKey);
   const bool toggleEnabled = TakeHotkey(dialog.Toggle, state.ToggleHotkeyModifiers, state.ToggleHotkeyKey);
   ApplySiteSettings(site, state);
 
-  return {FormatSettingsFile(site),
-          FormatHotkeyFile(state.LaunchHotkeyModifiers, state.LaunchHotkeyKey, launchEnabled,
-                           state.ToggleHotkeyModifiers, state.ToggleHotkeyKey, toggleEnabled)};
+  saved.SettingsFile = FormatSettingsFile(site);
+  saved.HotkeyFile = FormatHotkeyFile(state.LaunchHotkeyModifiers, state.LaunchHotkeyKey, launchEnabled,
+                                      state.ToggleHotkeyModifiers, state.ToggleHotkeyKey, toggleEnabled);
+  saved.Tooltip = site.TrayTooltip;
+  return saved;
+}
+
+std::wstring RefusedTextMessage(const std::vector<TextBox>& refused) {
+  std::wstring text = kRefusedTextIntro;
+  for (const TextBox box : refused) {
+    text += L"\r\n";
+    text += kTextBoxNames[static_cast<std::size_t>(box)];
+  }
+  return text + L"\r\n" + kRefusedTextOutro;
 }
 
 } // namespace qvx

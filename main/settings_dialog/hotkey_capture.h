@@ -1,17 +1,11 @@
 #pragma once
 // The hotkey entry boxes' side of the settings dialog: the two modifier conventions and the
 // combinations reserved for use by other applications.
+#include <array>
 #include <cstdint>
-
-#include "common/text_lines.h"
+#include <span>
 
 namespace qvx {
-
-// Modifier flags of the hot-key control (the dialog's boxes and the reserved list).
-inline constexpr int kHotkeyShift = 1;
-inline constexpr int kHotkeyControl = 2;
-inline constexpr int kHotkeyAlt = 4;
-inline constexpr int kHotkeyExtended = 8;
 
 // Converts between the hot-key control's modifiers (1 Shift, 2 Ctrl, 4 Alt) and RegisterHotKey's
 // (1 Alt, 2 Ctrl, 4 Shift), in either direction: 1 and 4 trade places, so do 3 and 6; every
@@ -19,12 +13,24 @@ inline constexpr int kHotkeyExtended = 8;
 // which carry the extended-key flag, are kept exactly as the control reported them).
 int SwapModifiers(int value);
 
-// The reserved combinations as the dialog keeps them: "modifiers,key" rows in the control's
-// convention, 33 rows in a fixed order, two of them twice.
-Lines ReservedHotkeyRows();
+// A combination as the hot-key control gives it: its modifier flags (1 Shift, 2 Ctrl, 4 Alt,
+// 8 extended key) and a virtual-key code.
+struct HotkeyCombination {
+  std::uint8_t Modifiers;
+  std::uint8_t KeyCode;
+};
 
-// True when a row of the list holds the pair. Each side of a row's first comma is read as its
-// leading number, rounded to a whole number; the first matching row ends the search.
-bool RestrictedHotkey(const Lines& reservedRows, std::int16_t ShiftVal, std::int16_t KeyCodeVal);
+// Combinations that other applications use, refused when the user enables a hotkey. The order
+// is the one the list was first written in; two rows appear twice, which changes nothing.
+inline constexpr std::array<HotkeyCombination, 33> kReservedHotkeys{{
+    {2, 123}, {3, 123}, {2, 122}, {3, 119}, {0, 113}, {0, 118}, {3, 123}, {2, 114}, {0, 114},
+    {3, 121}, {2, 117}, {3, 117}, {0, 120}, {0, 112}, {2, 67},  {2, 88},  {2, 86},  {2, 78},
+    {2, 83},  {2, 68},  {4, 70},  {4, 76},  {6, 75},  {4, 81},  {4, 82},  {4, 83},  {3, 88},
+    {0, 120}, {12, 37}, {12, 39}, {2, 70},  {3, 221}, {3, 219},
+}};
+
+// True when the list holds the combination; modifiers must match exactly, extended-key flag
+// included.
+bool IsReservedHotkey(std::span<const HotkeyCombination> reserved, HotkeyCombination combination);
 
 } // namespace qvx

@@ -1,20 +1,20 @@
 #pragma once
 // Every text of the settings dialog that is set from code: tooltips and messages. Captions and
-// labels are in resources/hotkeys_form.rc.
+// labels are in resources/settings_dialog.rc.
 namespace qvx {
 
 inline constexpr wchar_t kQuorvexTitle[] = L"Quorvex";
 
-// Tooltips.
-inline constexpr wchar_t kTipText2[] =
+// Tooltips of the boxes.
+inline constexpr wchar_t kUrlKeywordTip[] =
     L"Domain Name, or word which appears in URL string of every page of the site defined by 'Launch URL'";
-inline constexpr wchar_t kTipText3[] =
-    L"A word which always appears in the text at the top of the IE Browser window, when pages of the "
+inline constexpr wchar_t kBrowserTextKeywordTip[] =
+    L"A word which always appears in the text at the top of the browser window, when pages of the "
     L"site defined by 'Launch URL' are open";
-inline constexpr wchar_t kTipText4[] = L"Text to identify icon, when you mouse over the icon in system tray";
-inline constexpr wchar_t kTipHotKey1[] = L"Starts IE Browser session with page defined by 'Launch URL'";
-inline constexpr wchar_t kTipHotKey2[] =
-    L"Toggles between IE Browser instances with pages from the site defined by 'Launch URL'";
+inline constexpr wchar_t kTooltipTip[] = L"Text to identify icon, when you mouse over the icon in system tray";
+inline constexpr wchar_t kLaunchHotkeyTip[] = L"Starts browser session with page defined by 'Launch URL'";
+inline constexpr wchar_t kToggleHotkeyTip[] =
+    L"Toggles between browser instances with pages from the site defined by 'Launch URL'";
 
 // Ticking "Enabled" on a reserved combination (exclamation icon).
 inline constexpr wchar_t kReservedHotkeyText[] =
@@ -38,5 +38,12 @@ inline constexpr wchar_t kAutoStartBadNameText[] =
 // Closing could not write a settings file (exclamation icon).
 inline constexpr wchar_t kSaveFailedText[] =
     L"The settings could not be saved.\r\nThe program's directory may not be writable.";
+
+// Closing met text the single-byte settings file cannot hold (exclamation icon): the intro,
+// one line per box (names in the order of TextBox), the outro.
+inline constexpr wchar_t kRefusedTextIntro[] = L"The settings file cannot store some characters typed in:";
+inline constexpr const wchar_t* kTextBoxNames[] = {L"Launch URL", L"URL Keyword", L"Browser Text Keyword",
+                                                   L"ToolTip"};
+inline constexpr wchar_t kRefusedTextOutro[] = L"The previous text of these boxes was kept.";
 
 } // namespace qvx

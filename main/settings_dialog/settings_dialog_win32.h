@@ -4,18 +4,21 @@
 
 namespace qvx {
 
+class SettingsDialogWindow;
+
 class SettingsDialog {
  public:
   // Shows the dialog over host.Window() and returns when it is closed. Does nothing while a
   // dialog is already open.
   void Run(SettingsHost& host);
-  bool IsOpen() const { return open_; }
+  bool IsOpen() const { return open_ != nullptr; }
   // The end of the Windows session: saves what the open dialog holds as a close with its close
-  // box would, and closes it. Nothing happens when no dialog is open.
+  // box would, without asking or telling the user anything, and closes it. Nothing happens when
+  // no dialog is open.
   void SaveAndClose();
 
  private:
-  bool open_ = false;
+  SettingsDialogWindow* open_ = nullptr;
 };
 
 } // namespace qvx

@@ -9,7 +9,9 @@
 
 namespace qvx {
 
-std::wstring ShellShortcuts::FolderPath(int csidl) { return KnownFolderPath(csidl == kCsidlPrograms ? FOLDERID_Programs : FOLDERID_Startup); }
+std::wstring ShellShortcuts::FolderPath(ShortcutFolder folder) {
+  return KnownFolderPath(folder == ShortcutFolder::StartMenuPrograms ? FOLDERID_Programs : FOLDERID_Startup);
+}
 bool ShellShortcuts::FileExists(const std::wstring& path) { return bFileExists(path); }
 void ShellShortcuts::RemoveFile(const std::wstring& path) { DeleteFileW(path.c_str()); }
 bool ShellShortcuts::DirectoryExists(const std::wstring& path) { return bDirExists(path); }
@@ -18,7 +20,7 @@ bool ShellShortcuts::SaveShortcut(const std::wstring& linkPath, const std::wstri
   return SaveShellLink(linkPath, targetPath);
 }
 void ShellShortcuts::Inform(const wchar_t* text) {
-  ShowMessage(owner_, text, kQuorvexTitle, MB_OK | MB_ICONINFORMATION);
+  if (!quiet_) ShowMessage(owner_, text, kQuorvexTitle, MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace qvx

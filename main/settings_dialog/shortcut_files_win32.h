@@ -8,11 +8,12 @@
 
 namespace qvx {
 
-// The steps' platform, with the dialog as the owner of its messages and folder look-ups.
+// The steps' platform, with the dialog as the owner of its messages. A quiet one shows none
+// (the end of the Windows session waits for nobody).
 class ShellShortcuts : public ShortcutPlatform {
  public:
-  explicit ShellShortcuts(HWND owner) : owner_(owner) {}
-  std::wstring FolderPath(int csidl) override;
+  ShellShortcuts(HWND owner, bool quiet) : owner_(owner), quiet_(quiet) {}
+  std::wstring FolderPath(ShortcutFolder folder) override;
   bool FileExists(const std::wstring& path) override;
   void RemoveFile(const std::wstring& path) override;
   bool DirectoryExists(const std::wstring& path) override;
@@ -22,6 +23,7 @@ class ShellShortcuts : public ShortcutPlatform {
 
  private:
   HWND owner_;
+  bool quiet_;
 };
 
 } // namespace qvx

@@ -63,11 +63,11 @@ bool IsPlainFileName(std::wstring_view name) {
 }
 
 void RunShortcutSteps(const ShortcutRequest& request, ShortcutPlatform& platform) {
-  const std::wstring name = TrimSpaces(request.Text4);
+  const std::wstring name = TrimSpaces(request.Tooltip);
   const std::wstring target = JoinPath(request.ProgramDirectory, kShortcutTargetName);
 
-  if (request.Check3) {
-    const std::wstring programs = platform.FolderPath(kCsidlPrograms);
+  if (request.InStartMenu) {
+    const std::wstring programs = platform.FolderPath(ShortcutFolder::StartMenuPrograms);
     const std::wstring shortcutFolder = programs.empty() ? std::wstring() : JoinPath(programs, kShortcutFolderName);
     DeleteShortcut(platform, shortcutFolder, request.OldName);
     DeleteShortcut(platform, shortcutFolder, LastComponent(request.ProgramDirectory));
@@ -76,8 +76,8 @@ void RunShortcutSteps(const ShortcutRequest& request, ShortcutPlatform& platform
     else CreateProgramsShortcut(platform, shortcutFolder, name, target);
   }
 
-  if (request.Check4) {
-    const std::wstring startup = platform.FolderPath(kCsidlStartup);
+  if (request.AtStartup) {
+    const std::wstring startup = platform.FolderPath(ShortcutFolder::Startup);
     DeleteShortcut(platform, startup, request.OldName);
     if (name.empty()) platform.Inform(kAutoStartNameMissingText);
     else if (!IsPlainFileName(name)) platform.Inform(kAutoStartBadNameText);

@@ -7,8 +7,8 @@
 
 namespace qvx {
 
-inline constexpr int kCsidlPrograms = 2;  // CSIDL_PROGRAMS
-inline constexpr int kCsidlStartup = 7;   // CSIDL_STARTUP
+// The user's folders that hold the shortcuts.
+enum class ShortcutFolder { StartMenuPrograms, Startup };
 inline constexpr wchar_t kShortcutFolderName[] = L"Quorvex";
 inline constexpr wchar_t kShortcutTargetName[] = L"Quorv114.exe";
 
@@ -22,7 +22,7 @@ bool IsPlainFileName(std::wstring_view name);
 class ShortcutPlatform {
  public:
   virtual ~ShortcutPlatform() = default;
-  virtual std::wstring FolderPath(int csidl) = 0;  // empty when the folder cannot be found
+  virtual std::wstring FolderPath(ShortcutFolder folder) = 0;  // empty when the folder cannot be found
   virtual bool FileExists(const std::wstring& path) = 0;
   virtual void RemoveFile(const std::wstring& path) = 0;
   virtual bool DirectoryExists(const std::wstring& path) = 0;
@@ -32,9 +32,9 @@ class ShortcutPlatform {
 };
 
 struct ShortcutRequest {
-  bool Check3 = false;              // "Put shortcut in Start>Programs"
-  bool Check4 = false;              // "Start on Windows startup"
-  std::wstring Text4;               // the tooltip box at closing, as typed
+  bool InStartMenu = false;         // "Put shortcut in Start>Programs"
+  bool AtStartup = false;           // "Start on Windows startup"
+  std::wstring Tooltip;             // the tooltip stored at closing
   std::wstring OldName;             // the tooltip when the dialog opened, untrimmed
   std::wstring ProgramDirectory;
 };

@@ -1,5 +1,6 @@
 #include "main/startup/settings_files.h"
 
+#include "common/decimal.h"
 #include "common/numbers.h"
 #include "common/text_case.h"
 
@@ -79,12 +80,17 @@ void ApplyHotkeyValues(const HotkeyFileValues& v, SharedState& state) {
   state.ToggleHotkeyKey = v.ToggleKey;
 }
 
-bool IsTrayIconName(std::wstring_view name) {
-  if (name.size() < 4 || ToUpperText(name.substr(0, 3)) != L"QVX") return false;
+std::optional<int> TrayIconNumber(std::wstring_view name) {
+  if (name.size() < 4 || ToUpperText(name.substr(0, 3)) != L"QVX") return std::nullopt;
   const auto number = name.substr(3);
-  if (number.front() == L'0') return false;
+  if (number.front() == L'0' || number.find_first_not_of(L"0123456789") != std::wstring_view::npos) {
+    return std::nullopt;
+  }
   const auto n = WholeNumber(number, 1, kTrayIconCount);
-  return n.has_value() && number.find_first_not_of(L"0123456789") == std::wstring_view::npos;
+  if (!n) return std::nullopt;
+  return static_cast<int>(*n);
 }
+
+std::wstring TrayIconName(int number) { return L"QVX" + DecimalText(number); }
 
 } // namespace qvx

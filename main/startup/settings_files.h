@@ -2,6 +2,7 @@
 // The two settings files beside the program: their names, defaults, and how they are read
 // and written. Values are taken by line position; a missing line reads as the empty string.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/text_lines.h"
@@ -55,7 +56,12 @@ Lines FormatSettingsFile(const SiteSettings& settings);
 void ApplySiteSettings(const SiteSettings& settings, SharedState& state);
 void ApplyHotkeyValues(const HotkeyFileValues& values, SharedState& state);
 
-// True for "QVX1" to "QVX17" (any case, no leading zero): a name the program's icons carry.
-bool IsTrayIconName(std::wstring_view name);
+// The number n of a tray icon name "QVX<n>" (any case, n from 1 to 17 without leading zero);
+// empty for any other text. The one reader of icon names.
+std::optional<int> TrayIconNumber(std::wstring_view name);
+// True for a name TrayIconNumber reads: a name the program's icons carry.
+inline bool IsTrayIconName(std::wstring_view name) { return TrayIconNumber(name).has_value(); }
+// The resource name of icon n: "QVX" and n in decimal.
+std::wstring TrayIconName(int number);
 
 } // namespace qvx

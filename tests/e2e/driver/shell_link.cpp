@@ -1,30 +1,23 @@
 #include "shell_link.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <shlobj.h>
+
+#include "common/scoped_win32.h"
 
 namespace e2e {
 
 std::wstring LinkTarget(const std::wstring& linkPath) {
-  // Counts one more user when the thread has COM already.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  std::wstring target;
-  IShellLinkW* link = nullptr;
-  IPersistFile* file = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                 reinterpret_cast<void**>(&link)))) {
-    wchar_t path[MAX_PATH] = {};
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(linkPath.c_str(), STGM_READ)) &&
-        SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH))) {
-      target = path;
-    }
-    if (file) file->Release();
-    link->Release();
+  const qvx::ScopedComInit com;  // counts one more user when the thread has COM already
+  qvx::ComPtr<IShellLinkW> link;
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.PutVoid()))) {
+    return {};
   }
-  if (SUCCEEDED(com)) CoUninitialize();
-  return target;
+  const auto file = link.As<IPersistFile>();
+  const bool read = file && SUCCEEDED(file->Load(linkPath.c_str(), STGM_READ)) &&
+                    SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH));
+  return read ? path : L"";
 }
 
 } // namespace e2e

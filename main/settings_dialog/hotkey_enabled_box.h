@@ -1,8 +1,9 @@
 #pragma once
 // The "Enabled" box of one hotkey and what ticking it does to the entry box beside it.
 #include <cstdint>
+#include <span>
 
-#include "common/text_lines.h"
+#include "main/settings_dialog/hotkey_capture.h"
 
 namespace qvx {
 
@@ -11,20 +12,22 @@ namespace qvx {
 class HotkeyEntryBox {
  public:
   virtual ~HotkeyEntryBox() = default;
-  virtual std::uint8_t Modifiers() const = 0;  // hot-key control convention
-  virtual std::uint8_t KeyCode() const = 0;
-  virtual void SetCombination(std::uint8_t modifiers, std::uint8_t keyCode) = 0;
+  virtual HotkeyCombination Combination() const = 0;  // hot-key control convention
+  virtual void SetCombination(HotkeyCombination combination) = 0;
   virtual void SetEntryEnabled(bool enabled) = 0;
   virtual void ShowTick(bool ticked) = 0;
   virtual void ShowReservedMessage() = 0;
 };
 
-// Check1 or Check2. Its Click handler runs whenever its value changes, from a user's click or
-// from code, and only then: setting it to the value it already has runs nothing.
-class EnabledCheckBox {
+// An "Enabled" box. Its handler runs whenever its value changes, from a user's click or from
+// code, and only then: setting it to the value it already has runs nothing.
+class HotkeyEnabledBox {
  public:
-  // The reserved list is read at each click, so a list filled after construction is seen.
-  EnabledCheckBox(HotkeyEntryBox& entry, const Lines& reservedRows) : entry_(entry), reserved_(reservedRows) {}
+  explicit HotkeyEnabledBox(HotkeyEntryBox& entry) : entry_(entry) {}
+
+  // The combinations refused from now on. Until this is called nothing is refused, so that the
+  // stored hotkeys set while the dialog opens stand as they are.
+  void RefuseFromNowOn(std::span<const HotkeyCombination> reserved) { reserved_ = reserved; }
 
   bool Ticked() const { return ticked_; }
   void SetTicked(bool ticked);
@@ -34,10 +37,10 @@ class EnabledCheckBox {
  private:
   // Ticked: a reserved combination is refused (message, emptied box, nested untick), an
   // accepted one is frozen. Unticked: the entry box takes input again.
-  void Click();
+  void ValueChanged();
 
   HotkeyEntryBox& entry_;
-  const Lines& reserved_;
+  std::span<const HotkeyCombination> reserved_;
   bool ticked_ = false;
 };
 

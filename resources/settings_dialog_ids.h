@@ -1,0 +1,23 @@
+#pragma once
+// Identifiers of the settings dialog and of the controls its code reads or sets.
+#define IDD_SETTINGS_DIALOG 400
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+#define IDC_LAUNCH_URL 1121
+#define IDC_URL_KEYWORD 1122
+#define IDC_BROWSER_TEXT_KEYWORD 1123
+#define IDC_TRAY_TOOLTIP 1124
+#define IDC_ICON_PREVIEW 1130
+#define IDC_ICON_SCROLL 1131
+#define IDC_LAUNCH_ENABLED 1141
+#define IDC_TOGGLE_ENABLED 1142
+#define IDC_START_MENU_SHORTCUT 1143
+#define IDC_STARTUP_SHORTCUT 1144
+#define IDC_LAUNCH_HOTKEY 1151
+#define IDC_TOGGLE_HOTKEY 1152
+#define IDC_RESTORE_HOTKEYS 1162
+#define IDC_ENABLE_ALL_HOTKEYS 1163
+#define IDC_DISABLE_ALL_HOTKEYS 1164
