@@ -1,11 +1,11 @@
 #include "creator/creator_window_win32.h"
 
-#include <algorithm>
 
 #include "common/decimal.h"
 #include "common/fs_win32.h"
 #include "common/message_box_win32.h"
 #include "common/paths.h"
+#include "common/scroll_value.h"
 #include "creator/creator_texts.h"
 #include "creator/instance_files_win32.h"
 #include "creator/instance_layout.h"
@@ -86,19 +86,11 @@ void CreatorWindow::Initialise() {
 }
 
 void CreatorWindow::OnCountScroll(int code, int thumbPosition) {
-  int number = instanceCount_;
-  switch (code) {
-    case SB_LINEUP: case SB_PAGEUP: ++number; break;
-    case SB_LINEDOWN: case SB_PAGEDOWN: --number; break;
-    case SB_TOP: number = kScrollHighest; break;
-    case SB_BOTTOM: number = kScrollLowest; break;
-    case SB_THUMBTRACK: case SB_THUMBPOSITION: number = NumberAt(thumbPosition); break;
-    default: return;
-  }
-  number = std::clamp(number, kScrollLowest, kScrollHighest);
-  if (number == instanceCount_) return;
-  instanceCount_ = number;
-  SetScrollPos(GetDlgItem(Handle(), IDC_INSTANCE_COUNT_SCROLL), SB_CTL, ScrollPositionOf(number), TRUE);
+  // The bar stands upside down: its top is the highest count.
+  const auto position = ScrollValue(ScrollPositionOf(instanceCount_), code, thumbPosition, kScrollLowest, kScrollHighest);
+  if (!position) return;
+  instanceCount_ = NumberAt(*position);
+  SetScrollPos(GetDlgItem(Handle(), IDC_INSTANCE_COUNT_SCROLL), SB_CTL, *position, TRUE);
   SetDlgItemTextW(Handle(), IDC_INSTANCE_COUNT, DecimalText(instanceCount_).c_str());
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/paths.h"
+#include "common/start_menu_group.h"
 #include "common/text_case.h"
 #include "main/settings_dialog/settings_dialog_texts.h"
 
@@ -68,7 +69,7 @@ void RunShortcutSteps(const ShortcutRequest& request, ShortcutPlatform& platform
 
   if (request.InStartMenu) {
     const std::wstring programs = platform.FolderPath(ShortcutFolder::StartMenuPrograms);
-    const std::wstring shortcutFolder = programs.empty() ? std::wstring() : JoinPath(programs, kShortcutFolderName);
+    const std::wstring shortcutFolder = programs.empty() ? std::wstring() : JoinPath(programs, kStartMenuGroupName);
     DeleteShortcut(platform, shortcutFolder, request.OldName);
     DeleteShortcut(platform, shortcutFolder, LastComponent(request.ProgramDirectory));
     if (name.empty()) platform.Inform(kProgramsNameMissingText);

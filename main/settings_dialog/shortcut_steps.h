@@ -9,7 +9,6 @@ namespace qvx {
 
 // The user's folders that hold the shortcuts.
 enum class ShortcutFolder { StartMenuPrograms, Startup };
-inline constexpr wchar_t kShortcutFolderName[] = L"Quorvex";
 inline constexpr wchar_t kShortcutTargetName[] = L"Quorv114.exe";
 
 // True when the text can name a file in a folder and nothing else: not empty, none of
