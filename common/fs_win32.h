@@ -5,7 +5,9 @@
 namespace qvx {
 
 // True when the path names an existing directory; any failure reads as false.
-bool bDirExists(const std::wstring& sDir);
+bool DirectoryExists(const std::wstring& path);
+// The former name, until the settings dialog, the creator and their tests call DirectoryExists.
+inline bool bDirExists(const std::wstring& path) { return DirectoryExists(path); }
 
 // The directory of the running executable, in its long form; it ends with "\" only at the
 // root of a drive.

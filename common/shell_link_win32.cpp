@@ -4,7 +4,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "common/text_file_win32.h"  // bFileExists
+#include "common/text_file_win32.h"  // FileExists
 
 namespace qvx {
 
@@ -33,7 +33,7 @@ bool SaveShellLink(const std::wstring& linkPath, const std::wstring& targetPath)
          SUCCEEDED(file.p->Save(linkPath.c_str(), TRUE));
   }
   if (SUCCEEDED(com)) CoUninitialize();
-  return ok && bFileExists(linkPath);
+  return ok && FileExists(linkPath);
 }
 
 } // namespace qvx

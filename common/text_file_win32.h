@@ -16,6 +16,8 @@ std::optional<Lines> ReadTextFileLines(const std::wstring& path);
 bool WriteTextFileAtomically(const std::wstring& path, const Lines& lines);
 
 // True when a file (not a directory) exists at the path.
-bool bFileExists(const std::wstring& path);
+bool FileExists(const std::wstring& path);
+// The former name, until the settings dialog, the creator and their tests call FileExists.
+inline bool bFileExists(const std::wstring& path) { return FileExists(path); }
 
 } // namespace qvx

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "common/trim_at_nul.h"
 #include "creator/exe_versions.h"
 #include "creator/instance_layout.h"
 
@@ -72,10 +71,4 @@ TEST(InstanceLayout, CurrentDirectoryCheckRefusesInstanceDirectoriesOnly) {
   EXPECT_FALSE(StartedFromInstanceDirectory(L"D:\\Apps\\Site", isDirectory));
   EXPECT_FALSE(StartedFromInstanceDirectory(L"D:\\", isDirectory));
   EXPECT_FALSE(StartedFromInstanceDirectory(L"D:\\Apps\\Other7", isDirectory));
-}
-
-TEST(TrimAtNul, CutsAtTheFirstNul) {
-  EXPECT_EQ(TrimAtNul(L"abc"), L"abc");
-  EXPECT_EQ(TrimAtNul(std::wstring(L"C:\\x\0\0 junk", 11)), L"C:\\x");
-  EXPECT_EQ(TrimAtNul(std::wstring(L"\0abc", 4)), L"");
 }

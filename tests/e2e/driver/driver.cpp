@@ -1,91 +1,61 @@
 #include "driver.h"
 
-#include <shellapi.h>
+#include "main_window_ids.h"
 
 #include <algorithm>
-#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 namespace e2e {
 
-// ---- waiting ----------------------------------------------------------------------------
-namespace {
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-} // namespace
+namespace fs = std::filesystem;
 
 bool WaitFor(const std::function<bool()>& condition, Millis timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (condition()) return true;
+  for (MSG msg; !condition(); std::this_thread::sleep_for(20ms)) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
-    PumpMessages();
-    std::this_thread::sleep_for(20ms);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
+  return true;
 }
 
-bool StaysFalse(const std::function<bool()>& condition, Millis period) {
-  return !WaitFor(condition, period);
-}
-
-// ---- files ------------------------------------------------------------------------------
 std::wstring BinDir() {
   wchar_t path[MAX_PATH];
-  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring p(path, n);
+  const std::wstring p(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
   return p.substr(0, p.find_last_of(L'\\'));
 }
 
-std::wstring BinFile(const std::wstring& name) { return BinDir() + L"\\" + name; }
-
 TempDir::TempDir() {
-  wchar_t base[MAX_PATH];
-  GetTempPathW(MAX_PATH, base);
   static unsigned counter = 0;
-  for (;;) {
-    path_ = std::wstring(base) + L"qvx-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
-    if (CreateDirectoryW(path_.c_str(), nullptr)) break;
-  }
-  // The long form, as the programs report their own directory.
-  wchar_t longPath[MAX_PATH];
+  do {
+    path_ = (fs::temp_directory_path() / ("qvx-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                          std::to_string(++counter))).wstring();
+  } while (!CreateDirectoryW(path_.c_str(), nullptr));
+  wchar_t longPath[MAX_PATH];  // the long form, as the programs report their own directory
   if (GetLongPathNameW(path_.c_str(), longPath, MAX_PATH)) path_ = longPath;
 }
 
-TempDir::~TempDir() { RemoveTree(path_); }
-
-std::wstring TempDir::File(const std::wstring& name) const { return path_ + L"\\" + name; }
+TempDir::~TempDir() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+  // Full sharing, delete included, or the program under test could not replace the file.
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
   char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+  for (DWORD read = 0; ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0;) bytes.append(buffer, read);
   CloseHandle(file);
   return bytes;
 }
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
-  CloseHandle(file);
-  return ok;
-}
-
-bool FileHolds(const std::wstring& path, const std::string& bytes) {
-  const auto content = ReadFileBytes(path);
-  return content && *content == bytes;
+  std::ofstream file(fs::path(path), std::ios::binary | std::ios::trunc);
+  return static_cast<bool>(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
 }
 
 void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstring& newName) {
@@ -93,35 +63,18 @@ void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstr
   CopyFileW(file.c_str(), (dir + L"\\" + name).c_str(), FALSE);
 }
 
+namespace {
 void EmptyDirectory(const std::wstring& dir) {
-  const std::wstring prefix = !dir.empty() && dir.back() == L'\\' ? dir : dir + L"\\";
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((prefix + L"*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    const std::wstring child = prefix + name;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveTree(child);
-    } else {
-      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW(child.c_str());
-    }
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  std::error_code ignored;
+  for (const auto& entry : fs::directory_iterator(dir, ignored)) fs::remove_all(entry.path(), ignored);
 }
+} // namespace
 
-void RemoveTree(const std::wstring& path) {
-  if (path.size() < 4) return;  // never a drive root
-  EmptyDirectory(path);
-  RemoveDirectoryW(path.c_str());
-}
+ScratchDrive::ScratchDrive() : ok_(GetFileAttributesW(L"Q:\\") != INVALID_FILE_ATTRIBUTES) { EmptyDirectory(Root()); }
+ScratchDrive::~ScratchDrive() { EmptyDirectory(Root()); }
 
-// ---- processes --------------------------------------------------------------------------
 Process Process::Start(const std::wstring& exe, const std::wstring& args, const std::wstring& workingDir) {
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  if (!args.empty()) commandLine += L" " + args;
+  std::wstring commandLine = L"\"" + exe + L"\"" + (args.empty() ? L"" : L" " + args);
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -129,89 +82,50 @@ Process Process::Start(const std::wstring& exe, const std::wstring& args, const 
   if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                      workingDir.empty() ? nullptr : workingDir.c_str(), &si, &pi)) {
     CloseHandle(pi.hThread);
-    p.handle_ = pi.hProcess;
+    p.handle_.reset(pi.hProcess);
     p.id_ = pi.dwProcessId;
   }
   return p;
 }
 
-Process::Process(Process&& other) noexcept : handle_(other.handle_), id_(other.id_) {
-  other.handle_ = nullptr;
-  other.id_ = 0;
+void Process::End::operator()(HANDLE process) const {
+  if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT && TerminateProcess(process, 1)) WaitForSingleObject(process, 10000);
+  CloseHandle(process);
 }
 
-Process& Process::operator=(Process&& other) noexcept {
-  if (this != &other) {
-    Kill();
-    if (handle_) CloseHandle(handle_);
-    handle_ = other.handle_;
-    id_ = other.id_;
-    other.handle_ = nullptr;
-    other.id_ = 0;
-  }
-  return *this;
-}
-
-Process::~Process() {
-  Kill();
-  if (handle_) CloseHandle(handle_);
-}
-
-bool Process::IsRunning() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
-
-bool Process::WaitForExit(Millis timeout) const {
-  return handle_ && WaitFor([this] { return !IsRunning(); }, timeout);
-}
-
-bool Process::WaitForInputIdle(Millis timeout) const {
-  return handle_ && ::WaitForInputIdle(handle_, static_cast<DWORD>(timeout.count())) == 0;
-}
+bool Process::WaitForExit(Millis timeout) const { return handle_ && WaitFor([this] { return !IsRunning(); }, timeout); }
 
 DWORD Process::ExitCode() const {
   DWORD code = STILL_ACTIVE;
-  if (handle_) GetExitCodeProcess(handle_, &code);
-  return code;
+  return handle_ && GetExitCodeProcess(handle_.get(), &code) ? code : STILL_ACTIVE;
 }
 
-void Process::Kill() {
-  if (IsRunning()) {
-    TerminateProcess(handle_, 1);
-    WaitForSingleObject(handle_, 10000);
-  }
+void Process::Kill() const {
+  if (IsRunning() && TerminateProcess(handle_.get(), 1)) WaitForSingleObject(handle_.get(), 10000);
 }
 
-// ---- windows ----------------------------------------------------------------------------
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
-  struct Query {
-    DWORD pid;
-    bool visibleOnly;
-    std::vector<HWND> found;
-  } query{processId, visibleOnly, {}};
-  EnumWindows([](HWND w, LPARAM p) -> BOOL {
-    auto* q = reinterpret_cast<Query*>(p);
+  std::vector<HWND> all, found;
+  EnumWindows([](HWND w, LPARAM list) { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(w), TRUE; },
+              reinterpret_cast<LPARAM>(&all));
+  std::copy_if(all.begin(), all.end(), std::back_inserter(found), [&](HWND w) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    if (owner == q->pid && (!q->visibleOnly || IsWindowVisible(w))) q->found.push_back(w);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&query));
-  return query.found;
+    return owner == processId && (!visibleOnly || IsWindowVisible(w));
+  });
+  return found;
 }
 
 std::wstring ClassOf(HWND window) {
   wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
+  return std::wstring(name, GetClassNameW(window, name, 256));
 }
 
 std::wstring TextOf(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return L"";
-  std::wstring text(length + 1, L'\0');
+  wchar_t text[4096] = {};
   DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
-                      &copied);
-  text.resize(std::min<size_t>(copied, length));
-  return text;
+  SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
+  return std::wstring(text, std::min<size_t>(copied, 4095));
 }
 
 HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title, bool visibleOnly) {
@@ -229,93 +143,98 @@ HWND WaitForTopLevel(DWORD processId, const std::wstring& className, const std::
 }
 
 HWND ChildById(HWND parent, int id) {
-  struct Query {
-    int id;
-    HWND found;
-  } query{id, nullptr};
+  std::pair<int, HWND> query{id, nullptr};
   EnumChildWindows(parent, [](HWND w, LPARAM p) -> BOOL {
-    auto* q = reinterpret_cast<Query*>(p);
-    if (GetDlgCtrlID(w) == q->id) {
-      q->found = w;
-      return FALSE;
-    }
-    return TRUE;
+    auto* q = reinterpret_cast<std::pair<int, HWND>*>(p);
+    return GetDlgCtrlID(w) == q->first ? (q->second = w, FALSE) : TRUE;
   }, reinterpret_cast<LPARAM>(&query));
-  return query.found;
+  return query.second;
 }
-
-// ---- screenshots ------------------------------------------------------------------------
-ScratchDrive::ScratchDrive() {
-  ok_ = GetFileAttributesW(Root().c_str()) != INVALID_FILE_ATTRIBUTES;
-  if (ok_) Empty();
-}
-
-ScratchDrive::~ScratchDrive() {
-  if (ok_) Empty();
-}
-
-void ScratchDrive::Empty() const { EmptyDirectory(Root()); }
-
-namespace {
-// Wine runs a Unix program given by its path on a Wine drive; Z: is the Unix root.
-std::wstring UnixPathOf(const std::wstring& windowsPath) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  static auto toUnix = reinterpret_cast<ToUnix>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (!toUnix) return L"";
-  char* unixPath = toUnix(windowsPath.c_str());
-  if (!unixPath) return L"";
-  std::wstring result(unixPath, unixPath + strlen(unixPath));
-  HeapFree(GetProcessHeap(), 0, unixPath);
-  return result;
-}
-} // namespace
 
 std::wstring ScreenshotPath(const std::wstring& name) {
   wchar_t dir[MAX_PATH] = {};
   if (!GetEnvironmentVariableW(L"QVX_SCREENSHOT_DIR", dir, MAX_PATH)) GetTempPathW(MAX_PATH, dir);
-  std::wstring path = dir;
-  if (!path.empty() && path.back() != L'\\') path += L'\\';
-  return path + name;
+  return (fs::path(dir) / name).wstring();
 }
 
 bool Screenshot(const std::wstring& pngPath, HWND window) {
-  const std::wstring target = UnixPathOf(pngPath);
-  if (target.empty()) return false;
-  std::wstring args = L"-window root";
-  if (window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    const int margin = 4;
-    args += L" -crop " + std::to_wstring(r.right - r.left + 2 * margin) + L"x" +
-            std::to_wstring(r.bottom - r.top + 2 * margin) + L"+" + std::to_wstring(std::max<LONG>(0, r.left - margin)) +
-            L"+" + std::to_wstring(std::max<LONG>(0, r.top - margin)) + L" +repage";
+  // Wine runs a Unix program given by its path on Z:, the Unix root, and returns at once.
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  const auto toUnix = reinterpret_cast<ToUnix>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  char* target = toUnix ? toUnix(pngPath.c_str()) : nullptr;
+  if (!target) return false;
+  std::string args = "-window root";
+  if (RECT r{}; window && GetWindowRect(window, &r)) {
+    args += " -crop " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "+" +
+            std::to_string(std::max<LONG>(0, r.left)) + "+" + std::to_string(std::max<LONG>(0, r.top)) + " +repage";
   }
-  // Another process's window reaches the X screen a moment after it is shown: until then the
-  // picture is the flat black root, which compresses to a few hundred bytes at most.
-  const auto size = [&]() -> long long {
-    WIN32_FILE_ATTRIBUTE_DATA info{};
-    if (!GetFileAttributesExW(pngPath.c_str(), GetFileExInfoStandard, &info)) return -1;
-    return (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  args += " \"" + std::string(target) + "\"";
+  HeapFree(GetProcessHeap(), 0, target);
+  DeleteFileW(pngPath.c_str());
+  Process::Start(L"Z:\\usr\\bin\\import", fs::path(args).wstring(), L"");
+  return WaitFor([&] { return GetFileAttributesW(pngPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30s);
+}
+
+// ---- the desktop --------------------------------------------------------------------------
+void PressChord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  const auto key = [&](WORD vk, DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = flags;
+    inputs.push_back(in);
   };
-  // Wine hands a Unix program over and returns at once, without a process handle to wait on,
-  // so the picture is done when the file has appeared and stops growing.
-  const auto shoot = [&] {
-    DeleteFileW(pngPath.c_str());
-    Process::Start(L"Z:\\usr\\bin\\import", args + L" \"" + target + L"\"", L"");
-    long long last = -1;
-    return WaitFor([&] {
-      const long long now = size();
-      const bool done = now > 0 && now == last;
-      last = now;
-      return done;
-    }, 30s);
-  };
-  if (!shoot()) return false;
-  if (window) {
-    WaitFor([&] { return size() > 400 || !shoot(); }, 10s);
+  for (WORD k : keys) key(k, 0);
+  for (auto it = keys.end(); it != keys.begin();) key(*--it, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::vector<HWND> TrayIcons() {
+  std::vector<HWND> icons;
+  HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+  for (HWND c = tray ? GetWindow(tray, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (IsWindowVisible(c)) icons.push_back(c);
   }
-  return GetFileAttributesW(pngPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return icons;
+}
+
+namespace {
+void Post(HWND icon, std::initializer_list<UINT> messages) {
+  for (UINT m : messages) PostMessageW(icon, m, m == WM_LBUTTONUP || m == WM_RBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(8, 8));
+}
+} // namespace
+
+void LeftClick(HWND icon) { Post(icon, {WM_LBUTTONDOWN, WM_LBUTTONUP}); }
+void DoubleClick(HWND icon) { Post(icon, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}); }
+void RightClick(HWND icon) { Post(icon, {WM_RBUTTONDOWN, WM_RBUTTONUP}); }
+
+bool HotkeyIsFree(UINT modifiers, UINT key) {
+  static int id = 0x3000;
+  return RegisterHotKey(nullptr, ++id, modifiers, key) && UnregisterHotKey(nullptr, id);
+}
+
+// ---- Quorv114 -----------------------------------------------------------------------------
+QuorvexApp::QuorvexApp(const std::wstring& dir) : dir_(dir) {
+  if (GetFileAttributesW(File(kMainExe).c_str()) == INVALID_FILE_ATTRIBUTES) CopyInto(BinFile(kMainExe), dir_);
+}
+
+bool QuorvexApp::WaitUntilRunning(Millis timeout) {
+  return WaitUntilInTray(timeout) && WaitFor([&] { return FileHolds(File(L"QuorvexStatus.txt"), "1\r\n"); }, timeout);
+}
+
+bool QuorvexApp::WaitUntilInTray(Millis timeout) {
+  return WaitFor([&] {
+    HWND main = FindTopLevel(Pid(), kMainWindowClass);
+    return main && GetPropW(main, L"QuorvexInTray");
+  }, timeout);
+}
+
+bool QuorvexApp::Exit() {
+  Command(IDM_TRAY_EXIT);
+  return process_.WaitForExit();
 }
 
 } // namespace e2e

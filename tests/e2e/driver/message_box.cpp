@@ -9,9 +9,7 @@ namespace e2e {
 namespace {
 constexpr int kMessageTextId = 0xFFFF;
 
-bool IsMessageBox(HWND w) { return ClassOf(w) == L"#32770" && ChildById(w, kMessageTextId) != nullptr; }
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
+std::vector<HWND> Children(HWND parent, const std::wstring& className) {
   std::vector<HWND> found;
   for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
     if (ClassOf(c) == className) found.push_back(c);
@@ -19,54 +17,35 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
   return found;
 }
 
-std::wstring WithoutAmpersands(std::wstring s) {
+std::wstring Caption(HWND button) {
+  std::wstring s = TextOf(button);
   s.erase(std::remove(s.begin(), s.end(), L'&'), s.end());
   return s;
 }
 
-// 32-bit pixels of a screen rectangle, or of an icon drawn on a plain background.
-std::vector<DWORD> Pixels(int width, int height, const std::function<void(HDC)>& paint) {
+// The pixels that paint draws into a w x h bitmap of 32 bits per pixel.
+std::vector<BYTE> Pixels(int w, int h, const std::function<void(HDC)>& paint) {
   BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(dc, bitmap);
   paint(dc);
   GdiFlush();
-  std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
+  std::vector<BYTE> pixels(static_cast<const BYTE*>(bits), static_cast<const BYTE*>(bits) + 4 * w * h);
+  DeleteObject(SelectObject(dc, old));
   DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
   return pixels;
 }
 
-long long Difference(const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
-  long long sum = 0;
-  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    for (int shift = 0; shift < 24; shift += 8) {
-      sum += std::abs(static_cast<int>((a[i] >> shift) & 0xFF) - static_cast<int>((b[i] >> shift) & 0xFF));
-    }
-  }
-  return sum;
-}
-
-// A message box's icon is drawn by another process, whose icon handles mean nothing here: the
-// icon is recognised by comparing what the screen shows with each standard icon drawn alike.
+// A box's icon is drawn by another process, whose icon handles mean nothing here: what the
+// screen shows is compared with each standard icon drawn alike on the same background.
 BoxIcon RecogniseIcon(HWND box) {
-  HWND iconControl = nullptr;
-  for (HWND c : ChildrenOfClass(box, L"Static")) {
-    if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c)) iconControl = c;
-  }
-  if (!iconControl) return BoxIcon::None;
   RECT r{};
-  GetWindowRect(iconControl, &r);
+  for (HWND c : Children(box, L"Static")) {
+    if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c)) GetWindowRect(c, &r);
+  }
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return BoxIcon::None;
   SetForegroundWindow(box);
@@ -76,86 +55,59 @@ BoxIcon RecogniseIcon(HWND box) {
     BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
   });
-  const DWORD background = shown.front();  // an icon's corner is transparent
-  struct Candidate {
-    BoxIcon icon;
-    LPCWSTR id;
-  } candidates[] = {{BoxIcon::Information, IDI_INFORMATION}, {BoxIcon::Exclamation, IDI_WARNING},
-                    {BoxIcon::Critical, IDI_ERROR}, {BoxIcon::Question, IDI_QUESTION}};
+  const COLORREF back = RGB(shown[2], shown[1], shown[0]);  // an icon's corner is transparent
   BoxIcon best = BoxIcon::Unknown;
-  long long bestDifference = LLONG_MAX;
-  for (const auto& c : candidates) {
-    HICON icon = LoadIconW(nullptr, c.id);
+  long long bestDifference = static_cast<long long>(w) * h * 3 * 24;  // beyond it: another picture
+  for (auto [kind, id] : {std::pair{BoxIcon::Information, IDI_INFORMATION}, {BoxIcon::Exclamation, IDI_WARNING},
+                          {BoxIcon::Critical, IDI_ERROR}, {BoxIcon::Question, IDI_QUESTION}}) {
     const auto drawn = Pixels(w, h, [&](HDC dc) {
-      HBRUSH brush = CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
+      HBRUSH brush = CreateSolidBrush(back);
       RECT all{0, 0, w, h};
       FillRect(dc, &all, brush);
       DeleteObject(brush);
-      DrawIconEx(dc, 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
+      DrawIconEx(dc, 0, 0, LoadIconW(nullptr, id), w, h, 0, nullptr, DI_NORMAL);
     });
-    const long long d = Difference(shown, drawn);
-    if (d < bestDifference) {
-      bestDifference = d;
-      best = c.icon;
-    }
+    long long d = 0;
+    for (size_t i = 0; i < shown.size(); ++i) d += i % 4 == 3 ? 0 : std::abs(shown[i] - drawn[i]);
+    if (d <= bestDifference) bestDifference = d, best = kind;
   }
-  // Far from every standard icon: something else is shown.
-  return bestDifference <= static_cast<long long>(w) * h * 3 * 24 ? best : BoxIcon::Unknown;
+  return best;
+}
+
+HWND MessageBoxOf(DWORD processId) {
+  for (HWND w : TopLevelWindowsOf(processId, true)) {
+    if (ClassOf(w) == L"#32770" && ChildById(w, kMessageTextId)) return w;
+  }
+  return nullptr;
 }
 } // namespace
 
 const char* ToString(BoxIcon icon) {
-  switch (icon) {
-    case BoxIcon::None: return "none";
-    case BoxIcon::Information: return "information";
-    case BoxIcon::Exclamation: return "exclamation";
-    case BoxIcon::Critical: return "critical";
-    case BoxIcon::Question: return "question";
-    case BoxIcon::Unknown: break;
-  }
-  return "unknown";
+  static const char* const names[] = {"none", "information", "exclamation", "critical", "question", "unknown"};
+  return names[static_cast<int>(icon)];
 }
 
 bool MessageBoxSeen::Press(const std::wstring& caption) const {
-  for (HWND b : ChildrenOfClass(window, L"Button")) {
-    if (WithoutAmpersands(TextOf(b)) == caption) {
-      PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
-      return WaitFor([this] { return !IsWindow(window); });
-    }
+  for (HWND b : Children(window, L"Button")) {
+    if (Caption(b) != caption) continue;
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+    return WaitFor([this] { return !IsWindow(window); });
   }
   return false;
 }
 
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, Millis timeout) {
   HWND box = nullptr;
-  WaitFor([&] {
-    for (HWND w : TopLevelWindowsOf(processId, true)) {
-      if (IsMessageBox(w)) {
-        box = w;
-        return true;
-      }
-    }
-    return false;
-  }, timeout);
-  if (!box) return std::nullopt;
-  MessageBoxSeen seen;
-  seen.window = box;
-  seen.title = TextOf(box);
-  seen.text = TextOf(ChildById(box, kMessageTextId));
-  for (HWND b : ChildrenOfClass(box, L"Button")) {
-    if (IsWindowVisible(b)) seen.buttons.push_back(WithoutAmpersands(TextOf(b)));
+  if (!WaitFor([&] { return (box = MessageBoxOf(processId)) != nullptr; }, timeout)) return std::nullopt;
+  MessageBoxSeen seen{box, TextOf(box), TextOf(ChildById(box, kMessageTextId)), RecogniseIcon(box), {}};
+  for (HWND b : Children(box, L"Button")) {
+    if (IsWindowVisible(b)) seen.buttons.push_back(Caption(b));
   }
-  seen.icon = RecogniseIcon(box);
   return seen;
 }
 
 bool NoMessageBoxFor(DWORD processId, Millis period) {
-  return StaysFalse([&] {
-    for (HWND w : TopLevelWindowsOf(processId, true)) {
-      if (IsMessageBox(w)) return true;
-    }
-    return false;
-  }, period);
+  return StaysFalse([&] { return MessageBoxOf(processId) != nullptr; }, period);
 }
 
 } // namespace e2e
