@@ -12,7 +12,6 @@
 #define IDM_TRAY_ABOUT 40002
 #define IDM_TRAY_EXIT 40003
 
-// The window class of the main window, so that it is found apart from message boxes. The name
-// is what other programs and the test driver look for: it stays as it always was.
-#define QVX_MAIN_WINDOW_CLASS L"QuorvexForm1"
-#define QVX_MAIN_WINDOW_CLASS_A "QuorvexForm1"
+// The window class of the main window, so that it is found apart from message boxes.
+#define QVX_MAIN_WINDOW_CLASS L"QuorvexMainWindow"
+#define QVX_MAIN_WINDOW_CLASS_A "QuorvexMainWindow"

@@ -303,7 +303,7 @@ TEST_F(Creator, UpdateAsksAboutOlderMasterVersionsAndLeavesARunningInstanceAsItW
   Process running = Process::Start(In(Instance(3), L"Quorv113.exe"), L"", Instance(3));
   // Its start-up over, so that it writes none of its files while the update looks at them.
   ASSERT_TRUE(WaitFor([&] {
-    HWND main = FindTopLevel(running.Id(), L"QuorvexForm1");
+    HWND main = FindTopLevel(running.Id(), kMainWindowClass);
     return main && GetPropW(main, L"QuorvexInTray");
   })) << "instance 3 did not start";
   const auto instance3Before = NamesIn(Instance(3));

@@ -3,6 +3,8 @@
 #include "main_window_ids.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -27,13 +29,12 @@ std::wstring BinDir() {
 }
 
 TempDir::TempDir() {
-  static unsigned counter = 0;
-  do {
-    path_ = (fs::temp_directory_path() / ("qvx-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                          std::to_string(++counter))).wstring();
-  } while (!CreateDirectoryW(path_.c_str(), nullptr));
-  wchar_t longPath[MAX_PATH];  // the long form, as the programs report their own directory
-  if (GetLongPathNameW(path_.c_str(), longPath, MAX_PATH)) path_ = longPath;
+  wchar_t name[MAX_PATH];  // a unique name, taken by an empty file that gives way to the directory
+  GetTempFileNameW(fs::temp_directory_path().c_str(), L"qvx", 0, name);
+  DeleteFileW(name);
+  CreateDirectoryW(name, nullptr);
+  GetLongPathNameW(name, name, MAX_PATH);  // the long form, as the programs report theirs
+  path_ = name;
 }
 
 TempDir::~TempDir() {
@@ -63,12 +64,10 @@ void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstr
   CopyFileW(file.c_str(), (dir + L"\\" + name).c_str(), FALSE);
 }
 
-namespace {
-void EmptyDirectory(const std::wstring& dir) {
+static void EmptyDirectory(const std::wstring& dir) {
   std::error_code ignored;
   for (const auto& entry : fs::directory_iterator(dir, ignored)) fs::remove_all(entry.path(), ignored);
 }
-} // namespace
 
 ScratchDrive::ScratchDrive() : ok_(GetFileAttributesW(L"Q:\\") != INVALID_FILE_ATTRIBUTES) { EmptyDirectory(Root()); }
 ScratchDrive::~ScratchDrive() { EmptyDirectory(Root()); }
@@ -89,15 +88,8 @@ Process Process::Start(const std::wstring& exe, const std::wstring& args, const 
 }
 
 void Process::End::operator()(HANDLE process) const {
-  if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT && TerminateProcess(process, 1)) WaitForSingleObject(process, 10000);
+  if (TerminateProcess(process, 1)) WaitForSingleObject(process, 10000);  // fails when it has ended
   CloseHandle(process);
-}
-
-bool Process::WaitForExit(Millis timeout) const { return handle_ && WaitFor([this] { return !IsRunning(); }, timeout); }
-
-DWORD Process::ExitCode() const {
-  DWORD code = STILL_ACTIVE;
-  return handle_ && GetExitCodeProcess(handle_.get(), &code) ? code : STILL_ACTIVE;
 }
 
 void Process::Kill() const {
@@ -105,14 +97,12 @@ void Process::Kill() const {
 }
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
-  std::vector<HWND> all, found;
-  EnumWindows([](HWND w, LPARAM list) { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(w), TRUE; },
-              reinterpret_cast<LPARAM>(&all));
-  std::copy_if(all.begin(), all.end(), std::back_inserter(found), [&](HWND w) {
+  std::vector<HWND> found;
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    return owner == processId && (!visibleOnly || IsWindowVisible(w));
-  });
+    if (owner == processId && (!visibleOnly || IsWindowVisible(w))) found.push_back(w);
+  }
   return found;
 }
 
@@ -133,13 +123,6 @@ HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wst
     if (ClassOf(w) == className && (title.empty() || TextOf(w) == title)) return w;
   }
   return nullptr;
-}
-
-HWND WaitForTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title, bool visibleOnly,
-                     Millis timeout) {
-  HWND found = nullptr;
-  WaitFor([&] { return (found = FindTopLevel(processId, className, title, visibleOnly)) != nullptr; }, timeout);
-  return found;
 }
 
 HWND ChildById(HWND parent, int id) {
@@ -164,12 +147,11 @@ bool Screenshot(const std::wstring& pngPath, HWND window) {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
   char* target = toUnix ? toUnix(pngPath.c_str()) : nullptr;
   if (!target) return false;
-  std::string args = "-window root";
-  if (RECT r{}; window && GetWindowRect(window, &r)) {
-    args += " -crop " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "+" +
-            std::to_string(std::max<LONG>(0, r.left)) + "+" + std::to_string(std::max<LONG>(0, r.top)) + " +repage";
-  }
-  args += " \"" + std::string(target) + "\"";
+  RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (window) GetWindowRect(window, &r);
+  const std::string args = "-window root -crop " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) +
+                           "+" + std::to_string(std::max<LONG>(0, r.left)) + "+" + std::to_string(std::max<LONG>(0, r.top)) +
+                           " +repage \"" + target + "\"";
   HeapFree(GetProcessHeap(), 0, target);
   DeleteFileW(pngPath.c_str());
   Process::Start(L"Z:\\usr\\bin\\import", fs::path(args).wstring(), L"");
@@ -180,12 +162,8 @@ bool Screenshot(const std::wstring& pngPath, HWND window) {
 void PressChord(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   const auto key = [&](WORD vk, DWORD flags) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = flags;
-    inputs.push_back(in);
+    inputs.push_back(INPUT{INPUT_KEYBOARD, {}});
+    inputs.back().ki = KEYBDINPUT{vk, static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)), flags, 0, 0};
   };
   for (WORD k : keys) key(k, 0);
   for (auto it = keys.end(); it != keys.begin();) key(*--it, KEYEVENTF_KEYUP);
@@ -235,6 +213,98 @@ bool QuorvexApp::WaitUntilInTray(Millis timeout) {
 bool QuorvexApp::Exit() {
   Command(IDM_TRAY_EXIT);
   return process_.WaitForExit();
+}
+
+// ---- message boxes --------------------------------------------------------------------
+
+namespace {
+constexpr int kMessageTextId = 0xFFFF;
+
+std::vector<HWND> Children(HWND parent, const std::wstring& className) {
+  std::vector<HWND> found;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (ClassOf(c) == className) found.push_back(c);
+  }
+  return found;
+}
+
+std::wstring Caption(HWND button) {
+  std::wstring s = TextOf(button);
+  s.erase(std::remove(s.begin(), s.end(), L'&'), s.end());
+  return s;
+}
+
+// A box's icon is drawn by another process, whose icon handles mean nothing here: what the
+// screen shows is compared with each standard icon drawn alike on the same background.
+BoxIcon RecogniseIcon(HWND box) {
+  RECT r{};
+  for (HWND c : Children(box, L"Static")) {
+    if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c)) GetWindowRect(c, &r);
+  }
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return BoxIcon::None;
+  SetForegroundWindow(box);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  HDC screen = GetDC(nullptr), shown = CreateCompatibleDC(screen), drawn = CreateCompatibleDC(screen);
+  HGDIOBJ oldShown = SelectObject(shown, CreateCompatibleBitmap(screen, w, h));
+  HGDIOBJ oldDrawn = SelectObject(drawn, CreateCompatibleBitmap(screen, w, h));
+  BitBlt(shown, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  HBRUSH back = CreateSolidBrush(GetPixel(shown, 0, 0));  // an icon's corner is transparent
+  const RECT all{0, 0, w, h};
+  BoxIcon best = BoxIcon::Unknown;
+  long long bestDifference = static_cast<long long>(w) * h * 3 * 24;  // beyond it: another picture
+  for (auto [kind, id] : {std::pair{BoxIcon::Information, IDI_INFORMATION}, {BoxIcon::Exclamation, IDI_WARNING},
+                          {BoxIcon::Critical, IDI_ERROR}, {BoxIcon::Question, IDI_QUESTION}}) {
+    FillRect(drawn, &all, back);
+    DrawIconEx(drawn, 0, 0, LoadIconW(nullptr, id), w, h, 0, nullptr, DI_NORMAL);
+    long long d = 0;
+    for (int i = 0; i < w * h; ++i) {
+      const COLORREF a = GetPixel(shown, i % w, i / w), b = GetPixel(drawn, i % w, i / w);
+      for (int s = 0; s < 24; s += 8) d += std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF));
+    }
+    if (d <= bestDifference) bestDifference = d, best = kind;
+  }
+  DeleteObject(back);
+  DeleteObject(SelectObject(shown, oldShown));
+  DeleteObject(SelectObject(drawn, oldDrawn));
+  DeleteDC(shown), DeleteDC(drawn), ReleaseDC(nullptr, screen);
+  return best;
+}
+
+HWND MessageBoxOf(DWORD processId) {
+  for (HWND w : TopLevelWindowsOf(processId, true)) {
+    if (ClassOf(w) == L"#32770" && ChildById(w, kMessageTextId)) return w;
+  }
+  return nullptr;
+}
+} // namespace
+
+const char* ToString(BoxIcon icon) {
+  static const char* const names[] = {"none", "information", "exclamation", "critical", "question", "unknown"};
+  return names[static_cast<int>(icon)];
+}
+
+bool MessageBoxSeen::Press(const std::wstring& caption) const {
+  for (HWND b : Children(window, L"Button")) {
+    if (Caption(b) != caption) continue;
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+    return WaitFor([this] { return !IsWindow(window); });
+  }
+  return false;
+}
+
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, Millis timeout) {
+  HWND box = nullptr;
+  if (!WaitFor([&] { return (box = MessageBoxOf(processId)) != nullptr; }, timeout)) return std::nullopt;
+  MessageBoxSeen seen{box, TextOf(box), TextOf(ChildById(box, kMessageTextId)), RecogniseIcon(box), {}};
+  for (HWND b : Children(box, L"Button")) {
+    if (IsWindowVisible(b)) seen.buttons.push_back(Caption(b));
+  }
+  return seen;
+}
+
+bool NoMessageBoxFor(DWORD processId, Millis period) {
+  return StaysFalse([&] { return MessageBoxOf(processId) != nullptr; }, period);
 }
 
 } // namespace e2e

@@ -26,14 +26,11 @@ std::wstring BinDir();
 inline std::wstring BinFile(const std::wstring& name) { return BinDir() + L"\\" + name; }
 
 // A fresh directory under %TEMP%, removed with everything in it at the end of the scenario.
-class TempDir {
- public:
+struct TempDir {
   TempDir();
   ~TempDir();
   const std::wstring& Path() const { return path_; }
   std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
-
- private:
   std::wstring path_;
 };
 
@@ -43,8 +40,7 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 inline bool FileHolds(const std::wstring& path, const std::string& bytes) { return ReadFileBytes(path) == bytes; }
 void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstring& newName = L"");
 
-// The drive Q:, which the test bed maps to an empty directory, for a program at a drive's root.
-// Emptied when the scenario starts and when it ends.
+// Q:, an empty directory of the test bed's for a program at a drive's root; emptied before and after.
 struct ScratchDrive {
   ScratchDrive();
   ~ScratchDrive();
@@ -61,14 +57,11 @@ class Process {
   bool Started() const { return handle_ != nullptr; }
   DWORD Id() const { return id_; }
   bool IsRunning() const { return handle_ && WaitForSingleObject(handle_.get(), 0) == WAIT_TIMEOUT; }
-  bool WaitForExit(Millis timeout = kDefaultWait) const;
-  DWORD ExitCode() const;
+  bool WaitForExit(Millis timeout = kDefaultWait) const { return handle_ && WaitFor([this] { return !IsRunning(); }, timeout); }
   void Kill() const;
 
  private:
-  struct End {
-    void operator()(HANDLE process) const;
-  };
+  struct End { void operator()(HANDLE process) const; };
   std::unique_ptr<void, End> handle_;
   DWORD id_ = 0;
 };
@@ -79,8 +72,12 @@ std::wstring ClassOf(HWND window);
 std::wstring TextOf(HWND window);
 HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title = L"",
                   bool visibleOnly = false);
-HWND WaitForTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title = L"",
-                     bool visibleOnly = false, Millis timeout = kDefaultWait);
+inline HWND WaitForTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title = L"",
+                            bool visibleOnly = false, Millis timeout = kDefaultWait) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindTopLevel(processId, className, title, visibleOnly)) != nullptr; }, timeout);
+  return found;
+}
 HWND ChildById(HWND parent, int id);
 
 // ---- message boxes: class #32770 with the static 0xFFFF ------------------------------------
@@ -119,7 +116,7 @@ bool HotkeyIsFree(UINT modifiers, UINT key);
 
 // ---- Quorv114 started from a directory of its own, as a user would start a copy of it
 inline constexpr wchar_t kMainExe[] = L"Quorv114.exe";
-inline constexpr wchar_t kMainWindowClass[] = L"QuorvexForm1";
+inline constexpr wchar_t kMainWindowClass[] = L"QuorvexMainWindow";
 
 class QuorvexApp {
  public:
