@@ -1,9 +1,6 @@
 #include "driver.h"
 
-#include "main_window_ids.h"
-
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -92,9 +89,6 @@ void Process::End::operator()(HANDLE process) const {
   CloseHandle(process);
 }
 
-void Process::Kill() const {
-  if (IsRunning() && TerminateProcess(handle_.get(), 1)) WaitForSingleObject(handle_.get(), 10000);
-}
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
   std::vector<HWND> found;
@@ -149,16 +143,15 @@ bool Screenshot(const std::wstring& pngPath, HWND window) {
   if (!target) return false;
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (window) GetWindowRect(window, &r);
-  const std::string args = "-window root -crop " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) +
-                           "+" + std::to_string(std::max<LONG>(0, r.left)) + "+" + std::to_string(std::max<LONG>(0, r.top)) +
-                           " +repage \"" + target + "\"";
+  const std::string args = "-window root -crop " + std::to_string(r.right - r.left) + "x" +
+                           std::to_string(r.bottom - r.top) + "+" + std::to_string(std::max<LONG>(0, r.left)) + "+" +
+                           std::to_string(std::max<LONG>(0, r.top)) + " +repage \"" + target + "\"";
   HeapFree(GetProcessHeap(), 0, target);
   DeleteFileW(pngPath.c_str());
   Process::Start(L"Z:\\usr\\bin\\import", fs::path(args).wstring(), L"");
   return WaitFor([&] { return GetFileAttributesW(pngPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30s);
 }
 
-// ---- the desktop --------------------------------------------------------------------------
 void PressChord(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   const auto key = [&](WORD vk, DWORD flags) {
@@ -179,11 +172,9 @@ std::vector<HWND> TrayIcons() {
   return icons;
 }
 
-namespace {
-void Post(HWND icon, std::initializer_list<UINT> messages) {
-  for (UINT m : messages) PostMessageW(icon, m, m == WM_LBUTTONUP || m == WM_RBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(8, 8));
+static void Post(HWND icon, std::initializer_list<UINT> messages) {
+  for (UINT m : messages) PostMessageW(icon, m, 0, MAKELPARAM(8, 8));  // Wine's tray reads the point only
 }
-} // namespace
 
 void LeftClick(HWND icon) { Post(icon, {WM_LBUTTONDOWN, WM_LBUTTONUP}); }
 void DoubleClick(HWND icon) { Post(icon, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}); }
@@ -194,7 +185,6 @@ bool HotkeyIsFree(UINT modifiers, UINT key) {
   return RegisterHotKey(nullptr, ++id, modifiers, key) && UnregisterHotKey(nullptr, id);
 }
 
-// ---- Quorv114 -----------------------------------------------------------------------------
 QuorvexApp::QuorvexApp(const std::wstring& dir) : dir_(dir) {
   if (GetFileAttributesW(File(kMainExe).c_str()) == INVALID_FILE_ATTRIBUTES) CopyInto(BinFile(kMainExe), dir_);
 }
@@ -210,12 +200,7 @@ bool QuorvexApp::WaitUntilInTray(Millis timeout) {
   }, timeout);
 }
 
-bool QuorvexApp::Exit() {
-  Command(IDM_TRAY_EXIT);
-  return process_.WaitForExit();
-}
 
-// ---- message boxes --------------------------------------------------------------------
 
 namespace {
 constexpr int kMessageTextId = 0xFFFF;
@@ -230,8 +215,7 @@ std::vector<HWND> Children(HWND parent, const std::wstring& className) {
 
 std::wstring Caption(HWND button) {
   std::wstring s = TextOf(button);
-  s.erase(std::remove(s.begin(), s.end(), L'&'), s.end());
-  return s;
+  return std::erase(s, L'&'), s;
 }
 
 // A box's icon is drawn by another process, whose icon handles mean nothing here: what the
@@ -260,13 +244,11 @@ BoxIcon RecogniseIcon(HWND box) {
     long long d = 0;
     for (int i = 0; i < w * h; ++i) {
       const COLORREF a = GetPixel(shown, i % w, i / w), b = GetPixel(drawn, i % w, i / w);
-      for (int s = 0; s < 24; s += 8) d += std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF));
+      for (int s = 0; s < 24; s += 8) d += std::abs(int((a >> s) & 0xFF) - int((b >> s) & 0xFF));
     }
     if (d <= bestDifference) bestDifference = d, best = kind;
   }
-  DeleteObject(back);
-  DeleteObject(SelectObject(shown, oldShown));
-  DeleteObject(SelectObject(drawn, oldDrawn));
+  DeleteObject(back), DeleteObject(SelectObject(shown, oldShown)), DeleteObject(SelectObject(drawn, oldDrawn));
   DeleteDC(shown), DeleteDC(drawn), ReleaseDC(nullptr, screen);
   return best;
 }

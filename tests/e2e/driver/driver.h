@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "main_window_ids.h"
+
 namespace e2e {
 
 using namespace std::chrono_literals;
@@ -57,8 +59,12 @@ class Process {
   bool Started() const { return handle_ != nullptr; }
   DWORD Id() const { return id_; }
   bool IsRunning() const { return handle_ && WaitForSingleObject(handle_.get(), 0) == WAIT_TIMEOUT; }
-  bool WaitForExit(Millis timeout = kDefaultWait) const { return handle_ && WaitFor([this] { return !IsRunning(); }, timeout); }
-  void Kill() const;
+  bool WaitForExit(Millis timeout = kDefaultWait) const {
+    return handle_ && WaitFor([this] { return !IsRunning(); }, timeout);
+  }
+  void Kill() const {
+    if (IsRunning() && TerminateProcess(handle_.get(), 1)) WaitForSingleObject(handle_.get(), 10000);
+  }
 
  private:
   struct End { void operator()(HANDLE process) const; };
@@ -86,12 +92,10 @@ const char* ToString(BoxIcon icon);
 
 struct MessageBoxSeen {
   HWND window = nullptr;
-  std::wstring title;
-  std::wstring text;
+  std::wstring title, text;
   BoxIcon icon = BoxIcon::None;
   std::vector<std::wstring> buttons;  // captions, in creation order, "&" removed
-  // Presses a button by its caption ("OK", "Yes", "No") and waits for the box to close.
-  bool Press(const std::wstring& caption) const;
+  bool Press(const std::wstring& caption) const;  // "OK", "Yes", ...; waits for the box to close
 };
 
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, Millis timeout = kDefaultWait);
@@ -100,9 +104,8 @@ bool NoMessageBoxFor(DWORD processId, Millis period);
 // ---- the desktop: real keyboard input (keys pressed first to last, released last to first)
 void PressChord(std::initializer_list<WORD> keys);
 inline void PressKey(WORD key) { PressChord({key}); }
-// The icons of Wine's notification area ("Wine System Tray"), each a window of its own. Mouse
-// messages posted to one reach its owner through Wine's tray, which adds NIN_SELECT after a left
-// button release and WM_CONTEXTMENU after a right one for an icon of version 4, as Windows does.
+// The icons of Wine's notification area, each a window; mouse messages posted to one reach its owner,
+// with NIN_SELECT after a left button release and WM_CONTEXTMENU after a right one (version 4 icons).
 std::vector<HWND> TrayIcons();
 inline bool WaitForTrayIconCount(size_t n, Millis timeout = kDefaultWait) {
   return WaitFor([&] { return TrayIcons().size() == n; }, timeout);
@@ -111,15 +114,13 @@ void LeftClick(HWND icon);
 void DoubleClick(HWND icon);
 void RightClick(HWND icon);
 inline HWND OpenMenuOf(DWORD processId) { return FindTopLevel(processId, L"#32768", L"", true); }
-// True when this process can take the combination itself, that is nobody else holds it.
-bool HotkeyIsFree(UINT modifiers, UINT key);
+bool HotkeyIsFree(UINT modifiers, UINT key);  // nobody holds the combination: this process can take it
 
 // ---- Quorv114 started from a directory of its own, as a user would start a copy of it
 inline constexpr wchar_t kMainExe[] = L"Quorv114.exe";
 inline constexpr wchar_t kMainWindowClass[] = L"QuorvexMainWindow";
 
-class QuorvexApp {
- public:
+struct QuorvexApp {
   explicit QuorvexApp(const std::wstring& dir);  // copies the program there (once)
   std::wstring File(const std::wstring& name) const { return dir_ + (dir_.back() == L'\\' ? L"" : L"\\") + name; }
   std::optional<std::string> Read(const std::wstring& name) const { return ReadFileBytes(File(name)); }
@@ -127,16 +128,12 @@ class QuorvexApp {
   Process& Start() { return process_ = Process::Start(File(kMainExe), L"", dir_); }
   Process& Proc() { return process_; }
   DWORD Pid() const { return process_.Id(); }
-  // Settled in the tray with its hotkeys registered (its main window says so), after the start
-  // (the status file then holds "1" too) or after the About window.
+  // Settled in the tray with its hotkeys registered (the main window says so; at the start, status "1").
   bool WaitUntilRunning(Millis timeout = kDefaultWait);
   bool WaitUntilInTray(Millis timeout = kDefaultWait);
-  HWND MainWindow(Millis timeout = kDefaultWait) { return WaitForTopLevel(Pid(), kMainWindowClass, L"", false, timeout); }
-  // A menu command (IDM_TRAY_* of the main window), posted as the menu posts it.
-  void Command(unsigned id) { PostMessageW(MainWindow(), WM_COMMAND, id, 0); }
-  bool Exit();  // "&Exit"; true when the process ended
-
- private:
+  HWND MainWindow(Millis wait = kDefaultWait) { return WaitForTopLevel(Pid(), kMainWindowClass, L"", false, wait); }
+  void Command(unsigned id) { PostMessageW(MainWindow(), WM_COMMAND, id, 0); }  // IDM_TRAY_*, as the menu does
+  bool Exit() { return Command(IDM_TRAY_EXIT), process_.WaitForExit(); }  // "&Exit"; true when it ended
   std::wstring dir_;
   Process process_;
 };
