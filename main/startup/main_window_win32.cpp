@@ -1,7 +1,6 @@
 #include "main/startup/main_window_win32.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "common/message_box_win32.h"
 #include "main/desktop/desktop_texts.h"
