@@ -8,8 +8,8 @@
 
 namespace qvx {
 
-bool bDirExists(const std::wstring& sDir) {
-  const DWORD attributes = GetFileAttributesW(sDir.c_str());
+bool DirectoryExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

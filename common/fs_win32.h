@@ -5,7 +5,7 @@
 namespace qvx {
 
 // True when the path names an existing directory; any failure reads as false.
-bool bDirExists(const std::wstring& sDir);
+bool DirectoryExists(const std::wstring& path);
 
 // The directory of the running executable, in its long form; it ends with "\" only at the
 // root of a drive.

@@ -1,32 +1,22 @@
 #include "common/message_loop_win32.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace qvx {
-namespace {
-std::vector<HWND>& Dialogs() {
-  static std::vector<HWND> dialogs;
-  return dialogs;
-}
-} // namespace
 
-void AddModelessDialog(HWND dialog) {
-  if (std::find(Dialogs().begin(), Dialogs().end(), dialog) == Dialogs().end()) Dialogs().push_back(dialog);
+void ModelessDialogs::Add(HWND dialog) {
+  if (std::find(dialogs_.begin(), dialogs_.end(), dialog) == dialogs_.end()) dialogs_.push_back(dialog);
 }
 
-void RemoveModelessDialog(HWND dialog) {
-  auto& d = Dialogs();
-  d.erase(std::remove(d.begin(), d.end(), dialog), d.end());
+void ModelessDialogs::Remove(HWND dialog) {
+  dialogs_.erase(std::remove(dialogs_.begin(), dialogs_.end(), dialog), dialogs_.end());
 }
 
-int RunMessageLoop() {
+int ModelessDialogs::RunMessageLoop() const {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    bool handled = false;
-    for (HWND dialog : Dialogs()) {
-      if (IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) { handled = true; break; }
-    }
+    const bool handled = std::any_of(dialogs_.begin(), dialogs_.end(),
+                                     [&](HWND d) { return IsWindow(d) && IsDialogMessageW(d, &msg); });
     if (!handled) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
@@ -34,4 +24,5 @@ int RunMessageLoop() {
   }
   return static_cast<int>(msg.wParam);
 }
+
 } // namespace qvx

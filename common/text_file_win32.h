@@ -16,6 +16,6 @@ std::optional<Lines> ReadTextFileLines(const std::wstring& path);
 bool WriteTextFileAtomically(const std::wstring& path, const Lines& lines);
 
 // True when a file (not a directory) exists at the path.
-bool bFileExists(const std::wstring& path);
+bool FileExists(const std::wstring& path);
 
 } // namespace qvx

@@ -1,5 +1,7 @@
 #include "common/window_icons_win32.h"
 
+#include <utility>
+
 namespace qvx {
 
 HICON LoadIconSized(HINSTANCE instance, const std::wstring& name, int size) {
@@ -7,25 +9,14 @@ HICON LoadIconSized(HINSTANCE instance, const std::wstring& name, int size) {
 }
 
 bool WindowIcons::Apply(HWND window, HINSTANCE instance, const std::wstring& name) {
-  HICON big = LoadIconSized(instance, name, GetSystemMetrics(SM_CXICON));
-  HICON small = LoadIconSized(instance, name, GetSystemMetrics(SM_CXSMICON));
-  if (!big || !small) {
-    if (big) DestroyIcon(big);
-    if (small) DestroyIcon(small);
-    return false;
-  }
-  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-  Release();
-  big_ = big;
-  small_ = small;
+  ScopedIcon big(LoadIconSized(instance, name, GetSystemMetrics(SM_CXICON)));
+  ScopedIcon small(LoadIconSized(instance, name, GetSystemMetrics(SM_CXSMICON)));
+  if (!big || !small) return false;
+  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+  big_ = std::move(big);  // the icons the window showed until now are freed here
+  small_ = std::move(small);
   return true;
-}
-
-void WindowIcons::Release() {
-  if (big_) DestroyIcon(big_);
-  if (small_) DestroyIcon(small_);
-  big_ = small_ = nullptr;
 }
 
 void RegisterDialogClass(HINSTANCE instance, const wchar_t* className) {

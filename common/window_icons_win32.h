@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "common/scoped_win32.h"
+
 namespace qvx {
 
 // One image of a named icon group at the given size; null when the group does not exist.
@@ -12,21 +14,15 @@ HICON LoadIconSized(HINSTANCE instance, const std::wstring& name, int size);
 // A window's title-bar and task-switcher icons, owned here and released when replaced.
 class WindowIcons {
  public:
-  WindowIcons() = default;
-  ~WindowIcons() { Release(); }
-  WindowIcons(const WindowIcons&) = delete;
-  WindowIcons& operator=(const WindowIcons&) = delete;
-
   // Gives the window the icon group at both system sizes. False, and nothing changed, when
   // the group does not exist.
   bool Apply(HWND window, HINSTANCE instance, const std::wstring& name);
-  HICON Big() const { return big_; }
-  HICON Small() const { return small_; }
+  HICON Big() const { return big_.Get(); }
+  HICON Small() const { return small_.Get(); }
 
  private:
-  void Release();
-  HICON big_ = nullptr;
-  HICON small_ = nullptr;
+  ScopedIcon big_;
+  ScopedIcon small_;
 };
 
 // Registers a window class that behaves as a dialog, for dialog templates that name their own

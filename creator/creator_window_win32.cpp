@@ -141,7 +141,7 @@ void CreatorWindow::CreateRequestedInstances(const std::wstring& newestProgram) 
   const long requested = InstancesRequested(ControlText(Handle(), IDC_INSTANCE_COUNT));
   for (long made = 0; made < requested; ++made) {
     const auto digit =
-        LowestFreeDigit([&](int d) { return IsExistingDirectory(InstanceDirectory(master, d)); }, kHighestCreatedDigit);
+        LowestFreeDigit([&](int d) { return DirectoryExists(InstanceDirectory(master, d)); }, kHighestCreatedDigit);
     if (!digit) {
       Ask(kSixInstancesMessage, kApplicationTitle, MB_OK);
       return;
@@ -162,7 +162,7 @@ void CreatorWindow::UpdateAllInstances() {
   bool found = false;
   for (int digit = 1; digit <= kHighestUpdatedDigit; ++digit) {
     const std::wstring directory = InstanceDirectory(master, digit);
-    if (!IsExistingDirectory(directory)) continue;
+    if (!DirectoryExists(directory)) continue;
     found = true;
     // The master's newest version is looked for before the instance is touched: without
     // one, no instance loses its program.

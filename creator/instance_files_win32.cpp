@@ -66,11 +66,6 @@ class HeldFiles {
 };
 } // namespace
 
-bool IsExistingDirectory(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 std::wstring CurrentDirectory() {
   const DWORD size = GetCurrentDirectoryW(0, nullptr);  // with the terminating NUL
   std::wstring directory(size, L'\0');

@@ -9,8 +9,6 @@
 
 namespace qvx::creator {
 
-// True when the path names an existing directory; any failure reads as false.
-bool IsExistingDirectory(const std::wstring& path);
 
 // The process's current directory; empty when it cannot be read.
 std::wstring CurrentDirectory();

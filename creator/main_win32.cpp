@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/fs_win32.h"
 #include "common/message_box_win32.h"
 #include "common/scoped_win32.h"
 #include "creator/creator_texts.h"
@@ -12,7 +13,7 @@
 namespace qvx::creator {
 
 int Main(HINSTANCE instance) {
-  if (StartedFromInstanceDirectory(CurrentDirectory(), IsExistingDirectory)) {
+  if (StartedFromInstanceDirectory(CurrentDirectory(), DirectoryExists)) {
     ShowMessage(nullptr, kRunFromMasterMessage, kMessageTitle, MB_OK | MB_ICONINFORMATION);
     return 0;
   }

@@ -1,5 +1,7 @@
 #include "main/desktop/desktop_texts.h"
 
+#include "common/decimal.h"
+
 namespace qvx {
 
 std::wstring TrayTipText(std::wstring_view trayTooltip) {
@@ -10,7 +12,7 @@ std::wstring TrayTipText(std::wstring_view trayTooltip) {
 }
 
 std::wstring HotkeyWarningText(int failCount) {
-  return L"Can not register " + std::to_wstring(failCount) + L" Hotkeys.\r\n" +
+  return L"Can not register " + DecimalText(failCount) + L" Hotkeys.\r\n" +
          L"Duplicate keys may be assigned or keys\r\n" + L"registered by other running applications.";
 }
 

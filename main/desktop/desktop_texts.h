@@ -16,8 +16,6 @@ std::wstring TrayTipText(std::wstring_view trayTooltip);
 std::wstring HotkeyWarningText(int failCount);
 inline constexpr wchar_t kHotkeyWarningTitle[] = L"Hotkey Assign";
 
-inline constexpr wchar_t kInformationTitle[] = L"Quorvex - Important Information";
-inline constexpr wchar_t kDontShowAgain[] = L"Don't Show This Again";
 // The three paragraphs of the information form, separated by blank lines (CR LF CR LF).
 std::wstring WindowReuseInformationText();
 

@@ -1,29 +1,38 @@
 #include "main/desktop/window_reuse.h"
 
-#include <cstdlib>
-#include <string>
+#include "common/numbers.h"
 
 namespace qvx {
+
+namespace {
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// Sign, digits with an optional fraction, an optional exponent: nothing else.
+bool IsWholeNumberText(std::wstring_view t) {
+  std::size_t i = 0, digits = 0;
+  if (i < t.size() && (t[i] == L'+' || t[i] == L'-')) ++i;
+  for (; i < t.size() && IsDigit(t[i]); ++i) ++digits;
+  if (i < t.size() && t[i] == L'.') {
+    for (++i; i < t.size() && IsDigit(t[i]); ++i) ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < t.size() && (t[i] == L'e' || t[i] == L'E')) {
+    if (++i < t.size() && (t[i] == L'+' || t[i] == L'-')) ++i;
+    const std::size_t start = i;
+    while (i < t.size() && IsDigit(t[i])) ++i;
+    if (i == start) return false;
+  }
+  return i == t.size();
+}
+} // namespace
 
 bool IsWindowReuseOn(const RegValue& value) {
   if (const auto* number = std::get_if<std::int32_t>(&value)) return *number == 1;
   const std::wstring& text = std::get<std::wstring>(value);
   const auto begin = text.find_first_not_of(L" \t");
   if (begin == std::wstring::npos) return false;
-  const auto end = text.find_last_not_of(L" \t");
-  std::string narrow;
-  for (auto i = begin; i <= end; ++i) {
-    const wchar_t c = text[i];
-    if (!((c >= L'0' && c <= L'9') || c == L'.' || c == L'+' || c == L'-' || c == L'e' || c == L'E')) return false;
-    narrow.push_back(static_cast<char>(c));
-  }
-  char* stop = nullptr;
-  const double number = std::strtod(narrow.c_str(), &stop);
-  return stop == narrow.c_str() + narrow.size() && number == 1.0;
-}
-
-std::wstring TextUpToNul(std::wstring_view data) {
-  return std::wstring(data.substr(0, data.find(L'\0')));
+  const std::wstring_view trimmed = std::wstring_view(text).substr(begin, text.find_last_not_of(L" \t") + 1 - begin);
+  return IsWholeNumberText(trimmed) && LeadingNumber(trimmed) == 1.0;
 }
 
 } // namespace qvx

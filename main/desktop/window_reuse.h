@@ -14,7 +14,4 @@ using RegValue = std::variant<std::wstring, std::int32_t>;
 // (blanks around it allowed: "1", " 1.0"); the empty text and other texts are off.
 bool IsWindowReuseOn(const RegValue& value);
 
-// REG_SZ data up to its first NUL, or all of it when it holds none.
-std::wstring TextUpToNul(std::wstring_view data);
-
 } // namespace qvx

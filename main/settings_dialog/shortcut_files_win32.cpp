@@ -12,9 +12,9 @@ namespace qvx {
 std::wstring ShellShortcuts::FolderPath(ShortcutFolder folder) {
   return KnownFolderPath(folder == ShortcutFolder::StartMenuPrograms ? FOLDERID_Programs : FOLDERID_Startup);
 }
-bool ShellShortcuts::FileExists(const std::wstring& path) { return bFileExists(path); }
+bool ShellShortcuts::FileExists(const std::wstring& path) { return qvx::FileExists(path); }
 void ShellShortcuts::RemoveFile(const std::wstring& path) { DeleteFileW(path.c_str()); }
-bool ShellShortcuts::DirectoryExists(const std::wstring& path) { return bDirExists(path); }
+bool ShellShortcuts::DirectoryExists(const std::wstring& path) { return qvx::DirectoryExists(path); }
 bool ShellShortcuts::MakeFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != FALSE; }
 bool ShellShortcuts::SaveShortcut(const std::wstring& linkPath, const std::wstring& targetPath) {
   return SaveShellLink(linkPath, targetPath);

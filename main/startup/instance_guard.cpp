@@ -1,7 +1,6 @@
 #include "main/startup/instance_guard.h"
 
 #include <cstdint>
-#include <cstdio>
 
 namespace qvx {
 
@@ -24,9 +23,9 @@ std::wstring InstanceObjectName(std::wstring_view normalisedDirectory) {
       hash *= 1099511628211ULL;
     }
   }
-  char hex[17];
-  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-  return L"Local\\Quorvex-Directory-" + std::wstring(hex, hex + 16);
+  std::wstring name = L"Local\\Quorvex-Directory-";
+  for (int shift = 60; shift >= 0; shift -= 4) name += L"0123456789abcdef"[(hash >> shift) & 0xFu];
+  return name;
 }
 
 std::wstring RefusalMessage() {

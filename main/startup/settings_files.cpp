@@ -47,8 +47,8 @@ HotkeyFileValues ParseHotkeyFile(const Lines& lines) {
 
 Lines FormatHotkeyFile(std::int16_t launchModifiers, std::int16_t launchKey, bool launchEnabled,
                        std::int16_t toggleModifiers, std::int16_t toggleKey, bool toggleEnabled) {
-  return {std::to_wstring(launchModifiers), std::to_wstring(launchKey), launchEnabled ? L"1" : L"0",
-          std::to_wstring(toggleModifiers), std::to_wstring(toggleKey), toggleEnabled ? L"1" : L"0"};
+  return {DecimalText(launchModifiers), DecimalText(launchKey), launchEnabled ? L"1" : L"0",
+          DecimalText(toggleModifiers), DecimalText(toggleKey), toggleEnabled ? L"1" : L"0"};
 }
 
 Lines DefaultSettingsFileLines() {

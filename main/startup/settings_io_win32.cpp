@@ -9,7 +9,7 @@ namespace qvx {
 
 namespace {
 void CreateIfMissing(const std::wstring& path, const Lines& defaults) {
-  if (!bFileExists(path)) WriteTextFileAtomically(path, defaults);
+  if (!FileExists(path)) WriteTextFileAtomically(path, defaults);
 }
 } // namespace
 

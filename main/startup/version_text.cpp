@@ -1,7 +1,9 @@
 #include "main/startup/version_text.h"
 
+#include "common/decimal.h"
+
 namespace qvx {
 std::wstring VersionLine(unsigned major, unsigned minor, unsigned revision) {
-  return L"Quorvex v" + std::to_wstring(major) + L"." + std::to_wstring(minor) + L"." + std::to_wstring(revision);
+  return L"Quorvex v" + DecimalText(major) + L"." + DecimalText(minor) + L"." + DecimalText(revision);
 }
 } // namespace qvx

@@ -1,5 +1,8 @@
 #include <windows.h>
 
-#include "main/startup/main_win32.h"
+#include "main/startup/application_win32.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return qvx::Main(instance); }
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  qvx::Application application(instance);
+  return application.Run();
+}

@@ -8,7 +8,6 @@
 #include <thread>
 #include <utility>
 
-#include "main/startup/form1_win32.h"
 #include "main/switching/fetch_window_win32.h"
 #include "main/switching/window_walk_win32.h"
 
@@ -25,11 +24,6 @@ void ResetToggleState() { g_toggle.Reset(); }
 void RecordForegroundWindow() { g_toggle.RecordForeground(ToWindowId(GetForegroundWindow())); }
 
 const ToggleState& CurrentToggleState() { return g_toggle; }
-
-void ToggleBrowserWindows(Form1& form) {
-  const SharedState& state = form.State();
-  ToggleBetween(state.BrowserTextKeyword, state.URLKeyword, state.LaunchURL);
-}
 
 void ToggleBetween(const std::wstring& browserTextKeyword, const std::wstring& urlKeyword,
                    const std::wstring& launchUrl) {

@@ -5,15 +5,11 @@
 #include "main/switching/toggle.h"
 
 namespace qvx {
-class Form1;
 
 // Toggle state back to its start: the next toggle takes the first window again.
 void ResetToggleState();
 // Every 250 ms: remembers the last window that had the foreground.
 void RecordForegroundWindow();
-// One complete toggle (Command1): walk, choose, bring to the front, or launch when none
-// matches, with the site values of the shared state.
-void ToggleBrowserWindows(Form1& form);
 // The same with the site values given. A request that arrives while a toggle is running (a
 // message handled during a call into another program) is served after it, never inside it.
 void ToggleBetween(const std::wstring& browserTextKeyword, const std::wstring& urlKeyword,

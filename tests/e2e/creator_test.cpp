@@ -124,7 +124,7 @@ TEST(Creator, RefusalsNoNestedMessageBoxesCreatingAndUpdating) {
     EXPECT_EQ(LinkTarget(In(group, Instance(digit).substr(3) + L".lnk")), In(Instance(digit), L"Quorv114.exe"));
   }
   {  // Yes deletes the older versions it can; a program that cannot be copied leaves no empty instance behind.
-    RemoveTree(Instance(5));
+    std::filesystem::remove_all(Instance(5));
     const auto held = Hold(In(kMaster, L"Quorv10.exe")), locked = Hold(In(kMaster, L"Quorv114.exe"), 0);
     click(IDC_CREATE);
     answer(L"Quorvex", kQuestion, BoxIcon::Exclamation, L"Yes");

@@ -15,7 +15,6 @@
 #include "driver/fake_browser.h"
 #include "driver/quorvex_app.h"
 #include "driver/shell_link.h"
-#include "form1_ids.h"
 #include "settings_dialog_ids.h"
 
 using namespace e2e;
@@ -42,10 +41,10 @@ class SettingsDialog : public ::testing::Test {
       ASSERT_TRUE(app.Start().Started() && app.WaitUntilRunning()) << "no start-up";
     }
     if (!about || !IsWindowVisible(about)) {
-      app.Command(IDM_mnuAbout);
+      app.Command(IDM_TRAY_ABOUT);
       ASSERT_TRUE(about = WaitForTopLevel(app.Pid(), kMainWindowClass, L"Quorvex", true)) << "no About window";
     }
-    PostMessageW(ChildById(about, IDC_Command4), BM_CLICK, 0, 0);
+    PostMessageW(ChildById(about, IDC_OPEN_SETTINGS), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return Dialogs().size() == 1; })) << "the settings dialog did not open";
     dialog = Dialogs().front();
   }
@@ -103,10 +102,10 @@ TEST_F(SettingsDialog, OpensTheFilesAsStoredAndSavesWhatTheBoxesHoldAtTheCloseBo
   ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "1\r\n65\r\n1\r\n2\r\n66\r\n 1\r\n"));
   // The "Settings" command while the main window is hidden, and again while a dialog is open, opens none.
   ASSERT_TRUE(app.Start().Started() && app.WaitUntilRunning()) << "no start-up";
-  PostMessageW(app.MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_Command4, BN_CLICKED), 0);
+  PostMessageW(app.MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_OPEN_SETTINGS, BN_CLICKED), 0);
   EXPECT_TRUE(StaysFalse([&] { return !Dialogs().empty(); }, 1s)) << "a dialog opened from the hidden window";
   ASSERT_NO_FATAL_FAILURE(Open());
-  PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDC_Command4, BN_CLICKED), 0);
+  PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDC_OPEN_SETTINGS, BN_CLICKED), 0);
   EXPECT_TRUE(StaysFalse([&] { return Dialogs().size() > 1; }, 1s)) << "a second dialog opened";
   EXPECT_EQ(Hotkey(IDC_LAUNCH_HOTKEY), MAKEWORD('A', HOTKEYF_ALT));  // Alt is 1 in the file, 4 here
   EXPECT_TRUE(Ticked(IDC_LAUNCH_ENABLED));
@@ -163,7 +162,7 @@ TEST_F(SettingsDialog, OpensTheFilesAsStoredAndSavesWhatTheBoxesHoldAtTheCloseBo
 
   // The dialog registers no hotkey (closing the About window does); the new Launch URL is used at once.
   EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_SHIFT, 'Q'));
-  app.Command(IDM_mnuZOLTEOpen);
+  app.Command(IDM_TRAY_LAUNCH_NEW);
   EXPECT_TRUE(WaitFor([&] { return qvx_test::FakeBrowsersAt(url).size() == 1; })) << "no launch of the new URL";
   for (HWND w : qvx_test::FakeBrowsersAt(url)) PostMessageW(w, WM_CLOSE, 0, 0);
 

@@ -16,9 +16,9 @@ TEST(ShortcutFiles, ALinkIsWrittenWithItsTargetReplacedAndAMissingFolderFails) {
   EXPECT_EQ(e2e::LinkTarget(link), dir.File(L"Other.exe"));
   EXPECT_FALSE(qvx::SaveShellLink(dir.File(L"missing\\x.lnk"), link));
 
-  EXPECT_TRUE(qvx::bDirExists(dir.Path()));
-  EXPECT_FALSE(qvx::bDirExists(link));
-  EXPECT_FALSE(qvx::bDirExists(dir.File(L"missing")));
+  EXPECT_TRUE(qvx::DirectoryExists(dir.Path()));
+  EXPECT_FALSE(qvx::DirectoryExists(link));
+  EXPECT_FALSE(qvx::DirectoryExists(dir.File(L"missing")));
 }
 
 TEST(SettingsText, TheCodePageHoldsItsOwnCharactersOnly) {

@@ -1,91 +1,59 @@
 #include "driver.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
-#include <cstring>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 namespace e2e {
 
-// ---- waiting ----------------------------------------------------------------------------
-namespace {
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-} // namespace
+namespace fs = std::filesystem;
 
 bool WaitFor(const std::function<bool()>& condition, Millis timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (condition()) return true;
+  for (MSG msg; !condition(); std::this_thread::sleep_for(20ms)) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
-    PumpMessages();
-    std::this_thread::sleep_for(20ms);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
+  return true;
 }
 
-bool StaysFalse(const std::function<bool()>& condition, Millis period) {
-  return !WaitFor(condition, period);
-}
-
-// ---- files ------------------------------------------------------------------------------
 std::wstring BinDir() {
   wchar_t path[MAX_PATH];
-  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring p(path, n);
+  const std::wstring p(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
   return p.substr(0, p.find_last_of(L'\\'));
 }
 
-std::wstring BinFile(const std::wstring& name) { return BinDir() + L"\\" + name; }
-
 TempDir::TempDir() {
-  wchar_t base[MAX_PATH];
-  GetTempPathW(MAX_PATH, base);
-  static unsigned counter = 0;
-  for (;;) {
-    path_ = std::wstring(base) + L"qvx-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
-    if (CreateDirectoryW(path_.c_str(), nullptr)) break;
-  }
-  // The long form, as the programs report their own directory.
-  wchar_t longPath[MAX_PATH];
-  if (GetLongPathNameW(path_.c_str(), longPath, MAX_PATH)) path_ = longPath;
+  wchar_t name[MAX_PATH];  // a unique name, taken by an empty file that gives way to the directory
+  GetTempFileNameW(fs::temp_directory_path().c_str(), L"qvx", 0, name);
+  DeleteFileW(name);
+  CreateDirectoryW(name, nullptr);
+  GetLongPathNameW(name, name, MAX_PATH);  // the long form, as the programs report theirs
+  path_ = name;
 }
 
-TempDir::~TempDir() { RemoveTree(path_); }
-
-std::wstring TempDir::File(const std::wstring& name) const { return path_ + L"\\" + name; }
+TempDir::~TempDir() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+  // Full sharing, delete included, or the program under test could not replace the file.
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
   char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+  for (DWORD read = 0; ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0;) bytes.append(buffer, read);
   CloseHandle(file);
   return bytes;
 }
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
-  CloseHandle(file);
-  return ok;
-}
-
-bool FileHolds(const std::wstring& path, const std::string& bytes) {
-  const auto content = ReadFileBytes(path);
-  return content && *content == bytes;
+  std::ofstream file(fs::path(path), std::ios::binary | std::ios::trunc);
+  return static_cast<bool>(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
 }
 
 void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstring& newName) {
@@ -93,35 +61,16 @@ void CopyInto(const std::wstring& file, const std::wstring& dir, const std::wstr
   CopyFileW(file.c_str(), (dir + L"\\" + name).c_str(), FALSE);
 }
 
-void EmptyDirectory(const std::wstring& dir) {
-  const std::wstring prefix = !dir.empty() && dir.back() == L'\\' ? dir : dir + L"\\";
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((prefix + L"*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    const std::wstring child = prefix + name;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      RemoveTree(child);
-    } else {
-      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileW(child.c_str());
-    }
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+static void EmptyDirectory(const std::wstring& dir) {
+  std::error_code ignored;
+  for (const auto& entry : fs::directory_iterator(dir, ignored)) fs::remove_all(entry.path(), ignored);
 }
 
-void RemoveTree(const std::wstring& path) {
-  if (path.size() < 4) return;  // never a drive root
-  EmptyDirectory(path);
-  RemoveDirectoryW(path.c_str());
-}
+ScratchDrive::ScratchDrive() : ok_(GetFileAttributesW(L"Q:\\") != INVALID_FILE_ATTRIBUTES) { EmptyDirectory(Root()); }
+ScratchDrive::~ScratchDrive() { EmptyDirectory(Root()); }
 
-// ---- processes --------------------------------------------------------------------------
 Process Process::Start(const std::wstring& exe, const std::wstring& args, const std::wstring& workingDir) {
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  if (!args.empty()) commandLine += L" " + args;
+  std::wstring commandLine = L"\"" + exe + L"\"" + (args.empty() ? L"" : L" " + args);
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -129,89 +78,38 @@ Process Process::Start(const std::wstring& exe, const std::wstring& args, const 
   if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                      workingDir.empty() ? nullptr : workingDir.c_str(), &si, &pi)) {
     CloseHandle(pi.hThread);
-    p.handle_ = pi.hProcess;
+    p.handle_.reset(pi.hProcess);
     p.id_ = pi.dwProcessId;
   }
   return p;
 }
 
-Process::Process(Process&& other) noexcept : handle_(other.handle_), id_(other.id_) {
-  other.handle_ = nullptr;
-  other.id_ = 0;
+void Process::End::operator()(HANDLE process) const {
+  if (TerminateProcess(process, 1)) WaitForSingleObject(process, 10000);  // fails when it has ended
+  CloseHandle(process);
 }
 
-Process& Process::operator=(Process&& other) noexcept {
-  if (this != &other) {
-    Kill();
-    if (handle_) CloseHandle(handle_);
-    handle_ = other.handle_;
-    id_ = other.id_;
-    other.handle_ = nullptr;
-    other.id_ = 0;
-  }
-  return *this;
-}
 
-Process::~Process() {
-  Kill();
-  if (handle_) CloseHandle(handle_);
-}
-
-bool Process::IsRunning() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
-
-bool Process::WaitForExit(Millis timeout) const {
-  return handle_ && WaitFor([this] { return !IsRunning(); }, timeout);
-}
-
-bool Process::WaitForInputIdle(Millis timeout) const {
-  return handle_ && ::WaitForInputIdle(handle_, static_cast<DWORD>(timeout.count())) == 0;
-}
-
-DWORD Process::ExitCode() const {
-  DWORD code = STILL_ACTIVE;
-  if (handle_) GetExitCodeProcess(handle_, &code);
-  return code;
-}
-
-void Process::Kill() {
-  if (IsRunning()) {
-    TerminateProcess(handle_, 1);
-    WaitForSingleObject(handle_, 10000);
-  }
-}
-
-// ---- windows ----------------------------------------------------------------------------
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, bool visibleOnly) {
-  struct Query {
-    DWORD pid;
-    bool visibleOnly;
-    std::vector<HWND> found;
-  } query{processId, visibleOnly, {}};
-  EnumWindows([](HWND w, LPARAM p) -> BOOL {
-    auto* q = reinterpret_cast<Query*>(p);
+  std::vector<HWND> found;
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    if (owner == q->pid && (!q->visibleOnly || IsWindowVisible(w))) q->found.push_back(w);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&query));
-  return query.found;
+    if (owner == processId && (!visibleOnly || IsWindowVisible(w))) found.push_back(w);
+  }
+  return found;
 }
 
 std::wstring ClassOf(HWND window) {
   wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
+  return std::wstring(name, GetClassNameW(window, name, 256));
 }
 
 std::wstring TextOf(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return L"";
-  std::wstring text(length + 1, L'\0');
+  wchar_t text[4096] = {};
   DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
-                      &copied);
-  text.resize(std::min<size_t>(copied, length));
-  return text;
+  SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
+  return std::wstring(text, std::min<size_t>(copied, 4095));
 }
 
 HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title, bool visibleOnly) {
@@ -221,101 +119,178 @@ HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wst
   return nullptr;
 }
 
-HWND WaitForTopLevel(DWORD processId, const std::wstring& className, const std::wstring& title, bool visibleOnly,
-                     Millis timeout) {
-  HWND found = nullptr;
-  WaitFor([&] { return (found = FindTopLevel(processId, className, title, visibleOnly)) != nullptr; }, timeout);
-  return found;
-}
-
 HWND ChildById(HWND parent, int id) {
-  struct Query {
-    int id;
-    HWND found;
-  } query{id, nullptr};
+  std::pair<int, HWND> query{id, nullptr};
   EnumChildWindows(parent, [](HWND w, LPARAM p) -> BOOL {
-    auto* q = reinterpret_cast<Query*>(p);
-    if (GetDlgCtrlID(w) == q->id) {
-      q->found = w;
-      return FALSE;
-    }
-    return TRUE;
+    auto* q = reinterpret_cast<std::pair<int, HWND>*>(p);
+    return GetDlgCtrlID(w) == q->first ? (q->second = w, FALSE) : TRUE;
   }, reinterpret_cast<LPARAM>(&query));
-  return query.found;
+  return query.second;
 }
-
-// ---- screenshots ------------------------------------------------------------------------
-ScratchDrive::ScratchDrive() {
-  ok_ = GetFileAttributesW(Root().c_str()) != INVALID_FILE_ATTRIBUTES;
-  if (ok_) Empty();
-}
-
-ScratchDrive::~ScratchDrive() {
-  if (ok_) Empty();
-}
-
-void ScratchDrive::Empty() const { EmptyDirectory(Root()); }
-
-namespace {
-// Wine runs a Unix program given by its path on a Wine drive; Z: is the Unix root.
-std::wstring UnixPathOf(const std::wstring& windowsPath) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  static auto toUnix = reinterpret_cast<ToUnix>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (!toUnix) return L"";
-  char* unixPath = toUnix(windowsPath.c_str());
-  if (!unixPath) return L"";
-  std::wstring result(unixPath, unixPath + strlen(unixPath));
-  HeapFree(GetProcessHeap(), 0, unixPath);
-  return result;
-}
-} // namespace
 
 std::wstring ScreenshotPath(const std::wstring& name) {
   wchar_t dir[MAX_PATH] = {};
   if (!GetEnvironmentVariableW(L"QVX_SCREENSHOT_DIR", dir, MAX_PATH)) GetTempPathW(MAX_PATH, dir);
-  std::wstring path = dir;
-  if (!path.empty() && path.back() != L'\\') path += L'\\';
-  return path + name;
+  return (fs::path(dir) / name).wstring();
 }
 
 bool Screenshot(const std::wstring& pngPath, HWND window) {
-  const std::wstring target = UnixPathOf(pngPath);
-  if (target.empty()) return false;
-  std::wstring args = L"-window root";
-  if (window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    const int margin = 4;
-    args += L" -crop " + std::to_wstring(r.right - r.left + 2 * margin) + L"x" +
-            std::to_wstring(r.bottom - r.top + 2 * margin) + L"+" + std::to_wstring(std::max<LONG>(0, r.left - margin)) +
-            L"+" + std::to_wstring(std::max<LONG>(0, r.top - margin)) + L" +repage";
-  }
-  // Another process's window reaches the X screen a moment after it is shown: until then the
-  // picture is the flat black root, which compresses to a few hundred bytes at most.
-  const auto size = [&]() -> long long {
-    WIN32_FILE_ATTRIBUTE_DATA info{};
-    if (!GetFileAttributesExW(pngPath.c_str(), GetFileExInfoStandard, &info)) return -1;
-    return (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  // Wine runs a Unix program given by its path on Z:, the Unix root, and returns at once.
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  const auto toUnix = reinterpret_cast<ToUnix>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  char* target = toUnix ? toUnix(pngPath.c_str()) : nullptr;
+  if (!target) return false;
+  RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (window) GetWindowRect(window, &r);
+  const std::string args = "-window root -crop " + std::to_string(r.right - r.left) + "x" +
+                           std::to_string(r.bottom - r.top) + "+" + std::to_string(std::max<LONG>(0, r.left)) + "+" +
+                           std::to_string(std::max<LONG>(0, r.top)) + " +repage \"" + target + "\"";
+  HeapFree(GetProcessHeap(), 0, target);
+  DeleteFileW(pngPath.c_str());
+  Process::Start(L"Z:\\usr\\bin\\import", fs::path(args).wstring(), L"");
+  return WaitFor([&] { return GetFileAttributesW(pngPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30s);
+}
+
+void PressChord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  const auto key = [&](WORD vk, DWORD flags) {
+    inputs.push_back(INPUT{INPUT_KEYBOARD, {}});
+    inputs.back().ki = KEYBDINPUT{vk, static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)), flags, 0, 0};
   };
-  // Wine hands a Unix program over and returns at once, without a process handle to wait on,
-  // so the picture is done when the file has appeared and stops growing.
-  const auto shoot = [&] {
-    DeleteFileW(pngPath.c_str());
-    Process::Start(L"Z:\\usr\\bin\\import", args + L" \"" + target + L"\"", L"");
-    long long last = -1;
-    return WaitFor([&] {
-      const long long now = size();
-      const bool done = now > 0 && now == last;
-      last = now;
-      return done;
-    }, 30s);
-  };
-  if (!shoot()) return false;
-  if (window) {
-    WaitFor([&] { return size() > 400 || !shoot(); }, 10s);
+  for (WORD k : keys) key(k, 0);
+  for (auto it = keys.end(); it != keys.begin();) key(*--it, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::vector<HWND> TrayIcons() {
+  std::vector<HWND> icons;
+  HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+  for (HWND c = tray ? GetWindow(tray, GW_CHILD) : nullptr; c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (IsWindowVisible(c)) icons.push_back(c);
   }
-  return GetFileAttributesW(pngPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return icons;
+}
+
+static void Post(HWND icon, std::initializer_list<UINT> messages) {
+  for (UINT m : messages) PostMessageW(icon, m, 0, MAKELPARAM(8, 8));  // Wine's tray reads the point only
+}
+
+void LeftClick(HWND icon) { Post(icon, {WM_LBUTTONDOWN, WM_LBUTTONUP}); }
+void DoubleClick(HWND icon) { Post(icon, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}); }
+void RightClick(HWND icon) { Post(icon, {WM_RBUTTONDOWN, WM_RBUTTONUP}); }
+
+bool HotkeyIsFree(UINT modifiers, UINT key) {
+  static int id = 0x3000;
+  return RegisterHotKey(nullptr, ++id, modifiers, key) && UnregisterHotKey(nullptr, id);
+}
+
+QuorvexApp::QuorvexApp(const std::wstring& dir) : dir_(dir) {
+  if (GetFileAttributesW(File(kMainExe).c_str()) == INVALID_FILE_ATTRIBUTES) CopyInto(BinFile(kMainExe), dir_);
+}
+
+bool QuorvexApp::WaitUntilRunning(Millis timeout) {
+  return WaitUntilInTray(timeout) && WaitFor([&] { return FileHolds(File(L"QuorvexStatus.txt"), "1\r\n"); }, timeout);
+}
+
+bool QuorvexApp::WaitUntilInTray(Millis timeout) {
+  return WaitFor([&] {
+    HWND main = FindTopLevel(Pid(), kMainWindowClass);
+    return main && GetPropW(main, L"QuorvexInTray");
+  }, timeout);
+}
+
+
+
+namespace {
+constexpr int kMessageTextId = 0xFFFF;
+
+std::vector<HWND> Children(HWND parent, const std::wstring& className) {
+  std::vector<HWND> found;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (ClassOf(c) == className) found.push_back(c);
+  }
+  return found;
+}
+
+std::wstring Caption(HWND button) {
+  std::wstring s = TextOf(button);
+  return std::erase(s, L'&'), s;
+}
+
+// A box's icon is drawn by another process, whose icon handles mean nothing here: what the
+// screen shows is compared with each standard icon drawn alike on the same background.
+BoxIcon RecogniseIcon(HWND box) {
+  RECT r{};
+  for (HWND c : Children(box, L"Static")) {
+    if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c)) GetWindowRect(c, &r);
+  }
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return BoxIcon::None;
+  SetForegroundWindow(box);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  HDC screen = GetDC(nullptr), shown = CreateCompatibleDC(screen), drawn = CreateCompatibleDC(screen);
+  HGDIOBJ oldShown = SelectObject(shown, CreateCompatibleBitmap(screen, w, h));
+  HGDIOBJ oldDrawn = SelectObject(drawn, CreateCompatibleBitmap(screen, w, h));
+  BitBlt(shown, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  HBRUSH back = CreateSolidBrush(GetPixel(shown, 0, 0));  // an icon's corner is transparent
+  const RECT all{0, 0, w, h};
+  BoxIcon best = BoxIcon::Unknown;
+  long long bestDifference = static_cast<long long>(w) * h * 3 * 24;  // beyond it: another picture
+  for (auto [kind, id] : {std::pair{BoxIcon::Information, IDI_INFORMATION}, {BoxIcon::Exclamation, IDI_WARNING},
+                          {BoxIcon::Critical, IDI_ERROR}, {BoxIcon::Question, IDI_QUESTION}}) {
+    FillRect(drawn, &all, back);
+    DrawIconEx(drawn, 0, 0, LoadIconW(nullptr, id), w, h, 0, nullptr, DI_NORMAL);
+    long long d = 0;
+    for (int i = 0; i < w * h; ++i) {
+      const COLORREF a = GetPixel(shown, i % w, i / w), b = GetPixel(drawn, i % w, i / w);
+      for (int s = 0; s < 24; s += 8) d += std::abs(int((a >> s) & 0xFF) - int((b >> s) & 0xFF));
+    }
+    if (d <= bestDifference) bestDifference = d, best = kind;
+  }
+  DeleteObject(back), DeleteObject(SelectObject(shown, oldShown)), DeleteObject(SelectObject(drawn, oldDrawn));
+  DeleteDC(shown), DeleteDC(drawn), ReleaseDC(nullptr, screen);
+  return best;
+}
+
+HWND MessageBoxOf(DWORD processId) {
+  for (HWND w : TopLevelWindowsOf(processId, true)) {
+    // A dialog's labels may carry the same id as a box's text; only a box has nothing but
+    // the standard answer buttons (IDOK to IDCONTINUE).
+    const auto buttons = Children(w, L"Button");
+    const bool onlyAnswers = std::all_of(buttons.begin(), buttons.end(), [](HWND b) { return GetDlgCtrlID(b) <= IDCONTINUE; });
+    if (ClassOf(w) == L"#32770" && ChildById(w, kMessageTextId) && onlyAnswers) return w;
+  }
+  return nullptr;
+}
+} // namespace
+
+const char* ToString(BoxIcon icon) {
+  static const char* const names[] = {"none", "information", "exclamation", "critical", "question", "unknown"};
+  return names[static_cast<int>(icon)];
+}
+
+bool MessageBoxSeen::Press(const std::wstring& caption) const {
+  for (HWND b : Children(window, L"Button")) {
+    if (Caption(b) != caption) continue;
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+    return WaitFor([this] { return !IsWindow(window); });
+  }
+  return false;
+}
+
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, Millis timeout) {
+  HWND box = nullptr;
+  if (!WaitFor([&] { return (box = MessageBoxOf(processId)) != nullptr; }, timeout)) return std::nullopt;
+  MessageBoxSeen seen{box, TextOf(box), TextOf(ChildById(box, kMessageTextId)), RecogniseIcon(box), {}};
+  for (HWND b : Children(box, L"Button")) {
+    if (IsWindowVisible(b)) seen.buttons.push_back(Caption(b));
+  }
+  return seen;
+}
+
+bool NoMessageBoxFor(DWORD processId, Millis period) {
+  return StaysFalse([&] { return MessageBoxOf(processId) != nullptr; }, period);
 }
 
 } // namespace e2e

@@ -1,0 +1,38 @@
+#pragma once
+// The program as one object, made in WinMain: it owns the program's state and its parts and
+// hands each part what it needs.
+#include <windows.h>
+
+#include "common/message_loop_win32.h"
+#include "main/desktop/information_form_win32.h"
+#include "main/desktop/tray_icon_win32.h"
+#include "main/settings_dialog/settings_dialog_win32.h"
+#include "main/startup/main_window_win32.h"
+#include "main/startup/shared_state.h"
+#include "main/switching/site_switcher_win32.h"
+
+namespace qvx {
+
+class Application {
+ public:
+  explicit Application(HINSTANCE instance) : instance_(instance) {}
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // The per-directory instance guard, then the main window's start-up, then the message loop.
+  // Returns the process exit code.
+  int Run();
+
+ private:
+  HINSTANCE instance_;
+  // Declared in the order they are needed; destroyed in reverse, the windows first.
+  SharedState state_;
+  ModelessDialogs dialogs_;
+  TrayIcon trayIcon_;
+  SiteSwitcher switcher_;
+  SettingsDialog settingsDialog_;
+  InformationForm informationForm_{dialogs_};
+  MainWindow mainWindow_{instance_, {state_, switcher_, settingsDialog_, informationForm_, trayIcon_, dialogs_}};
+};
+
+} // namespace qvx
