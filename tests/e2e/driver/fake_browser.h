@@ -1,6 +1,6 @@
 #pragma once
-// The fake browser fixture as the Win32 tests use it: frame windows in processes of their own,
-// and its registration as the handler of http and https URLs.
+// The fake browser fixture as the tests use it: frame windows in processes of their own, and its
+// registration as the handler of http and https URLs.
 #include <windows.h>
 
 #include <optional>
@@ -16,9 +16,9 @@ struct FakeBrowser {
   e2e::Process process;
   HWND frame = nullptr;
 
-  // Starts fake_browser.exe with the arguments (see the fixture) and waits for its frame of the
-  // given class; empty frame when none appeared.
-  static FakeBrowser Open(const std::wstring& args, const std::wstring& frameClass = L"IEFrame");
+  // Starts fake_browser.exe with the arguments (see the fixture) and waits for its (first) frame,
+  // of the class that its --class or --style gives; empty frame when none appeared.
+  static FakeBrowser Open(const std::wstring& args);
 };
 
 // Quotes one command-line argument.
