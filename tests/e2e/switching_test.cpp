@@ -11,6 +11,7 @@ using namespace e2e;
 using qvx_test::BrowserHandlerRegistration;
 using qvx_test::FakeBrowser;
 using qvx_test::FakeBrowsersAt;
+using qvx_test::Quoted;
 
 namespace {
 constexpr WORD kLaunchKey = 'J';  // Ctrl+Alt+J: "Launch New"
@@ -30,7 +31,7 @@ class Switching : public ::testing::Test {
     ASSERT_TRUE(handler.Ok());
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Internet Explorer\\Main", L"AllowWindowReuse");
     const std::string k(keyword.begin(), keyword.end()), url(launchUrl.begin(), launchUrl.end());
-    app.Write(L"QuorvexSettings.txt", "QVX2\r\nFAKE BROWSER\r\n" + k + "\r\n" + url + "\r\n\r\n");
+    app.Write(L"QuorvexSettings.txt", "QVX2\r\n" + k + "\r\n" + k + "\r\n" + url + "\r\n\r\n");
     app.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
     ASSERT_TRUE(app.Start().Started());
     ASSERT_TRUE(app.WaitUntilRunning());
@@ -43,11 +44,12 @@ class Switching : public ::testing::Test {
     DestroyWindow(elsewhere);
   }
 
-  // A site window opened by the user: the address holds the keyword.
-  HWND OpenSiteWindow(const std::wstring& page) {
-    opened.push_back(FakeBrowser::Open(L"https://" + keyword + L".test/" + page));
+  HWND Open(const std::wstring& args) {
+    opened.push_back(FakeBrowser::Open(args));
     return opened.back().frame;
   }
+  // An Internet Explorer window of the site opened by the user.
+  HWND OpenSiteWindow(const std::wstring& page) { return Open(L"https://" + keyword + L".test/" + page); }
   // The user works in a window of another program, long enough for the program to notice.
   // Browser windows that have just opened may still take the foreground; try until it stays.
   void WorkElsewhere() {
@@ -84,25 +86,54 @@ TEST_F(Switching, LaunchNewOpensExactlyOneBrowserWindowPerPress) {
   EXPECT_TRUE(StaysFalse([&] { return FakeBrowsersAt(launchUrl).size() > 2; }, 1s));
 }
 
-TEST_F(Switching, ToggleLaunchesWhenNoneIsOpenThenCyclesInAscendingOrder) {
+TEST_F(Switching, ToggleLaunchesWhenNoneIsOpenThenCyclesThroughEveryBrowserFamilyInAscendingOrder) {
   PressChord({VK_CONTROL, VK_MENU, kToggleKey});
   ASSERT_TRUE(WaitFor([&] { return FakeBrowsersAt(launchUrl).size() == 1; })) << "no launch without a window";
 
-  OpenSiteWindow(L"b");
-  OpenSiteWindow(L"c");
-  std::vector<HWND> site = FakeBrowsersAt(launchUrl);
-  site.push_back(opened[0].frame);
-  site.push_back(opened[1].frame);
-  site = Ascending(site);
-  ShowWindow(site[1], SW_MINIMIZE);
+  const std::wstring address = L" https://" + keyword + L".test/page";
+  const HWND edge = Open(L"--style chromium --title " + Quoted(L"Portal " + keyword + L" - Microsoft\u200b Edge") + address);
+  const HWND firefox = Open(L"--style firefox --title " + Quoted(L"Portal " + keyword + L" \u2014 Mozilla Firefox") + address);
+  const std::vector<HWND> site = Ascending({FakeBrowsersAt(launchUrl).at(0), edge, firefox});
+  for (const wchar_t* never : {L"--style chromium https://other.test/", L"--style electron", L"--class FakeFrame"}) {
+    Open(std::wstring(never) + L" --title " + keyword + (wcschr(never, L':') ? L"" : address));
+  }
+  ShowWindow(edge, SW_MINIMIZE);
   WorkElsewhere();
 
   ToggleExpecting(site[0]);
   ToggleExpecting(site[1]);
-  EXPECT_TRUE(IsZoomed(site[1])) << "a minimised window comes back full size";
   ToggleExpecting(site[2]);
+  EXPECT_TRUE(IsZoomed(edge)) << "a minimised window comes back full size";
   ToggleExpecting(site[0]);  // round again
+  // The user brings the next one to the front by hand and presses at once: it is skipped.
+  SetForegroundWindow(site[1]);
+  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == site[1]; }));
+  ToggleExpecting(site[2]);
   EXPECT_EQ(FakeBrowsersAt(launchUrl).size(), 1u) << "a toggle launched although windows were open";
+}
+
+TEST_F(Switching, AHungBrowserCountsOnItsTitleWhileTheTrayAndTheOtherHotkeyKeepAnswering) {
+  const HWND hung = Open(L"--style chromium --hang --title " + keyword + L" https://" + keyword + L".test/");
+  const auto hungTitle = [&] {
+    wchar_t title[200] = L"";
+    GetWindowTextW(hung, title, 200);  // kept by the system: asks nothing of the hung window
+    return std::wstring(title);
+  };
+  ASSERT_TRUE(WaitForTrayIconCount(1));
+  WorkElsewhere();
+  PressChord({VK_CONTROL, VK_MENU, kToggleKey});
+  PressChord({VK_CONTROL, VK_MENU, kLaunchKey});
+  RightClick(TrayIcons().at(0));
+  EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app.Pid()) && FakeBrowsersAt(launchUrl).size() == 1; }));
+  EXPECT_EQ(hungTitle(), keyword) << "the tray and the other hotkey answered only after the browser did";
+  // The key goes to the menu's own thread: the foreground may have moved on meanwhile.
+  PostMessageW(OpenMenuOf(app.Pid()), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor([&] { return OpenMenuOf(app.Pid()) == nullptr; }));
+  // Answering again, the window is brought forward by the next press: the first one is over.
+  ASSERT_TRUE(WaitFor([&] { return hungTitle() != keyword; }));
+  PressChord({VK_CONTROL, VK_MENU, kToggleKey});
+  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == hung; }));
+  EXPECT_EQ(FakeBrowsersAt(launchUrl).size(), 1u) << "a toggle launched: the hung window did not count";
 }
 
 TEST_F(Switching, TrayClicksToggleOnceForASingleClickAndTwiceForADoubleClick) {
