@@ -6,8 +6,10 @@
 #include "driver/desktop.h"
 #include "driver/fake_browser.h"
 #include "driver/quorvex_app.h"
+#include "common/scoped_win32.h"
 
 using namespace e2e;
+using qvx::ScopedWindow;
 using qvx_test::FakeBrowser;
 using qvx_test::FakeBrowsersAt;
 using qvx_test::Quoted;
@@ -23,7 +25,7 @@ class Switching : public ::testing::Test {
   std::wstring keyword = qvx_test::UniqueToken();
   std::wstring launchUrl = L"https://start-" + keyword + L".test/home";
   std::vector<FakeBrowser> opened;
-  HWND elsewhere = nullptr;  // a window of the user's that is not the site's
+  ScopedWindow elsewhere;  // a window of the user's that is not the site's
 
   void SetUp() override {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Internet Explorer\\Main", L"AllowWindowReuse");
@@ -32,13 +34,12 @@ class Switching : public ::testing::Test {
     app.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
     ASSERT_TRUE(app.Start().Started());
     ASSERT_TRUE(app.WaitUntilRunning());
-    elsewhere = CreateWindowExW(0, L"Static", L"Elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, nullptr, nullptr,
-                                nullptr, nullptr);
+    elsewhere.Reset(CreateWindowExW(0, L"Static", L"Elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, nullptr,
+                                    nullptr, nullptr, nullptr));
   }
   void TearDown() override {
     for (HWND w : FakeBrowsersAt(launchUrl)) PostMessageW(w, WM_CLOSE, 0, 0);
     if (app.Proc().IsRunning()) app.Exit();
-    DestroyWindow(elsewhere);
   }
 
   HWND Open(const std::wstring& args) {
@@ -51,8 +52,8 @@ class Switching : public ::testing::Test {
   // Browser windows that have just opened may still take the foreground; try until it stays.
   void WorkElsewhere() {
     ASSERT_TRUE(WaitFor([&] {
-      SetForegroundWindow(elsewhere);
-      return StaysFalse([&] { return GetForegroundWindow() != elsewhere; }, 600ms);
+      SetForegroundWindow(elsewhere.Get());
+      return StaysFalse([&] { return GetForegroundWindow() != elsewhere.Get(); }, 600ms);
     })) << "the foreground would not stay with another program's window";
   }
   // Presses the toggle hotkey and waits for the expected window to come to the front and stay.
