@@ -23,11 +23,10 @@ class WindowTree final : public AccessibleTree {
 
   std::vector<Element> Children(Element element, std::size_t most) override {
     std::vector<Element> found;
-    if (elements_[element].childId != CHILDID_SELF) return found;  // simple elements have none
+    if (elements_[element].childId != CHILDID_SELF || most == 0) return found;  // simple elements have none
     const ComPtr<IAccessible> parent = elements_[element].object;
-    long count = 0;
-    if (FAILED(parent->get_accChildCount(&count)) || count <= 0) return found;
-    std::vector<VARIANT> children(std::min(static_cast<std::size_t>(count), most));
+    // AccessibleChildren asks for the count itself and returns no more children than there are.
+    std::vector<VARIANT> children(most);
     long obtained = 0;
     if (FAILED(AccessibleChildren(parent.Get(), 0, static_cast<long>(children.size()), children.data(), &obtained))) {
       return found;
@@ -103,7 +102,9 @@ LRESULT RequestClientObject(HWND window) {
 } // namespace
 
 AddressRead ReadAccessibleAddress(HWND window) {
-  const ScopedComInit com(COINIT_MULTITHREADED);
+  // Once per thread: the pool's threads serve one read after another, and the apartment (with
+  // what it learnt about the browsers' processes) stays ready between them.
+  thread_local const ScopedComInit com(COINIT_MULTITHREADED);
   if (!com.Succeeded()) return {};
   // A browser that switches its accessibility on when first asked answers 0 to that request.
   LRESULT answer = RequestClientObject(window);
