@@ -7,6 +7,7 @@
 #include "driver/fake_browser.h"
 #include "driver/quorvex_app.h"
 #include "common/scoped_win32.h"
+#include "main/switching/window_walk_win32.h"
 
 using namespace e2e;
 using qvx::ScopedWindow;
@@ -46,10 +47,8 @@ class Switching : public ::testing::Test {
     opened.push_back(FakeBrowser::Open(args));
     return opened.back().frame;
   }
-  // An Internet Explorer window of the site opened by the user.
   HWND OpenSiteWindow(const std::wstring& page) { return Open(L"https://" + keyword + L".test/" + page); }
-  // The user works in a window of another program, long enough for the program to notice.
-  // Browser windows that have just opened may still take the foreground; try until it stays.
+  // The user works in another program's window (new browser windows may still take the front).
   void WorkElsewhere() {
     ASSERT_TRUE(WaitFor([&] {
       SetForegroundWindow(elsewhere.Get());
@@ -64,11 +63,9 @@ class Switching : public ::testing::Test {
   }
 };
 
-std::vector<HWND> Ascending(std::vector<HWND> windows) {
-  std::sort(windows.begin(), windows.end(), [](HWND a, HWND b) {
-    return static_cast<LONG>(reinterpret_cast<LONG_PTR>(a)) < static_cast<LONG>(reinterpret_cast<LONG_PTR>(b));
-  });
-  return windows;
+std::vector<HWND> Ascending(std::vector<HWND> w) {  // the handles' 32-bit values, compared signed
+  std::sort(w.begin(), w.end(), [](HWND a, HWND b) { return qvx::ToWindowId(a) < qvx::ToWindowId(b); });
+  return w;
 }
 } // namespace
 
@@ -103,10 +100,9 @@ TEST_F(Switching, ToggleLaunchesWhenNoneIsOpenThenCyclesThroughEveryBrowserFamil
 
 TEST_F(Switching, AHungBrowserCountsOnItsTitleWhileTheTrayAndTheOtherHotkeyKeepAnswering) {
   const HWND hung = Open(L"--style chromium --hang --title " + keyword + L" https://" + keyword + L".test/");
-  const auto hungTitle = [&] {
+  const auto hungTitle = [&] {  // kept by the system: asks nothing of the hung window
     wchar_t title[200] = L"";
-    GetWindowTextW(hung, title, 200);  // kept by the system: asks nothing of the hung window
-    return std::wstring(title);
+    return std::wstring(title, GetWindowTextW(hung, title, 200));
   };
   ASSERT_TRUE(WaitForTrayIconCount(1));
   WorkElsewhere();
@@ -121,8 +117,8 @@ TEST_F(Switching, AHungBrowserCountsOnItsTitleWhileTheTrayAndTheOtherHotkeyKeepA
   EXPECT_EQ(hungTitle(), keyword) << "the tray and the other hotkey answered only after the browser did";
   // Answering again, the window is brought forward by the next press: the first one is over.
   ASSERT_TRUE(WaitFor([&] { return hungTitle() != keyword; }));
-  PressChord({VK_CONTROL, VK_MENU, kToggleKey});
-  EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == hung; }));
+  WorkElsewhere();  // once the launched windows have taken the front
+  ToggleExpecting(hung);
   EXPECT_EQ(FakeBrowsersAt(launchUrl).size(), 2u) << "a toggle launched: the hung window did not count";
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
 
 #include "main/switching/toggle.h"
 
@@ -9,8 +8,7 @@ using namespace qvx;
 namespace {
 constexpr WindowId A = 100, B = 200, C = 300, D = 400;
 
-// Successive choices; each chosen window comes to the front, as it does when bringing it
-// forward worked.
+// Successive choices, each chosen window coming to the front.
 std::vector<WindowId> Choices(ToggleCycle& cycle, const std::vector<WindowId>& windows, int times) {
   std::vector<WindowId> chosen;
   for (int i = 0; i < times; ++i) {

@@ -14,22 +14,8 @@ using namespace qvx_test;
 using namespace std::chrono_literals;
 using Outcome = AddressRead::Outcome;
 
-namespace {
-std::vector<WindowId> CandidatesOnScreen(const std::wstring& keyword) {
-  std::vector<WindowId> ids;
-  for (const Candidate& c : FindCandidatesOnScreen(keyword)) ids.push_back(c.window);
-  std::sort(ids.begin(), ids.end());
-  return ids;
-}
-std::vector<WindowId> Ids(std::vector<HWND> windows) {
-  std::vector<WindowId> ids;
-  for (HWND w : windows) ids.push_back(ToWindowId(w));
-  std::sort(ids.begin(), ids.end());
-  return ids;
-}
-} // namespace
 
-TEST(WindowWalk, FindsVisibleOwnerlessTitledBrowserWindowsAndReadsTheAddressBarChain) {
+TEST(WindowWalk, FindsVisibleOwnerlessBrowserWindowsWithTheTitleAndReadsTheAddressBarChain) {
   const std::wstring token = UniqueToken();
   const std::wstring site = Quoted(L"portal " + token) + L" https://" + token + L".example/";
   FakeBrowser ie = FakeBrowser::Open(L"--title " + site);
@@ -39,7 +25,13 @@ TEST(WindowWalk, FindsVisibleOwnerlessTitledBrowserWindowsAndReadsTheAddressBarC
   for (const wchar_t* options : {L"--hidden", L"--owned", L"--class FakeFrame"}) {
     never.push_back(FakeBrowser::Open(std::wstring(options) + L" --title " + site));
   }
-  EXPECT_EQ(CandidatesOnScreen(token), Ids({ie.frame, chromium.frame, firefox.frame}));
+  never.push_back(FakeBrowser::Open(L"--style chromium --title News https://" + token + L".example/"));
+  std::vector<WindowId> found, expected;
+  for (const Candidate& c : FindCandidatesOnScreen(token)) found.push_back(c.window);
+  for (HWND w : {ie.frame, chromium.frame, firefox.frame}) expected.push_back(ToWindowId(w));
+  std::sort(found.begin(), found.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(found, expected);
 
   EXPECT_EQ(ReadAddressBar(ie.frame), L"https://" + token + L".example/");
   for (const wchar_t* link : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32", L"ComboBox", L"Edit"}) {
@@ -50,10 +42,7 @@ TEST(WindowWalk, FindsVisibleOwnerlessTitledBrowserWindowsAndReadsTheAddressBarC
 }
 
 TEST(AccessibleAddress, ReadAcrossTheProcessBoundary) {
-  const struct {
-    const wchar_t* options;
-    Outcome outcome;
-  } cases[] = {
+  const std::pair<const wchar_t*, Outcome> cases[] = {
       {L"--style chromium", Outcome::Address},
       {L"--style firefox", Outcome::Address},
       {L"--style chromium --zero-first", Outcome::Address},
@@ -63,12 +52,12 @@ TEST(AccessibleAddress, ReadAcrossTheProcessBoundary) {
       {L"--style chromium --hang", Outcome::Unreadable},
       {L"--style ie", Outcome::Unreadable},  // no accessible object
   };
-  for (const auto& c : cases) {
-    FakeBrowser window = FakeBrowser::Open(std::wstring(c.options) + L" https://www.example.com/a");
-    ASSERT_NE(window.frame, nullptr) << c.options;
+  for (const auto& [options, outcome] : cases) {
+    FakeBrowser window = FakeBrowser::Open(std::wstring(options) + L" https://www.example.com/a");
+    ASSERT_NE(window.frame, nullptr) << options;
     const AddressRead read = ReadAccessibleAddress(window.frame);
-    EXPECT_EQ(read.outcome, c.outcome) << c.options;
-    EXPECT_EQ(read.address, c.outcome == Outcome::Address ? L"https://www.example.com/a" : L"") << c.options;
+    EXPECT_EQ(read.outcome, outcome) << options;
+    EXPECT_EQ(read.address, outcome == Outcome::Address ? L"https://www.example.com/a" : L"") << options;
   }
 }
 

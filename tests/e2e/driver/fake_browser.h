@@ -1,6 +1,5 @@
 #pragma once
-// The fake browser fixture as the tests use it: browser windows in processes of their own. The
-// test bed (scripts/wine-testbed.sh --browser) registers it as the handler of http and https.
+// The fake browser fixture (browser windows in processes of their own) as the tests use it.
 #include <windows.h>
 
 #include <string>
@@ -15,14 +14,12 @@ struct FakeBrowser {
   e2e::Process process;
   HWND frame = nullptr;
 
-  // Starts fake_browser.exe with the arguments (see the fixture) and waits for its (first) frame,
-  // of the class that its --class or --style gives; empty frame when none appeared.
+  // Starts fake_browser.exe with the arguments and waits for its (first) frame; null if none.
   static FakeBrowser Open(const std::wstring& args);
 };
 
 std::wstring Quoted(const std::wstring& text);
-// A text no other test or window uses, for keywords and addresses.
-std::wstring UniqueToken();
+std::wstring UniqueToken();  // a text no other test or window uses
 // The fake browser's Internet Explorer-style frames now open at exactly this address.
 std::vector<HWND> FakeBrowsersAt(const std::wstring& url);
 
