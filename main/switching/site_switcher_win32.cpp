@@ -52,7 +52,8 @@ void CALLBACK ReadOneWindow(PTP_CALLBACK_INSTANCE instance, void* context) {
   PostMessageW(job->notify, kReadFinished, job->pressNumber, 0);
 }
 
-// How long a press may still read; the keystroke's own time when the call comes with it.
+// When the key was pressed: the time of the message being handled (the hotkey or the tray
+// click), or now when that message is not recent.
 ULONGLONG KeystrokeTime() {
   const ULONGLONG now = GetTickCount64();
   const DWORD sinceMessage = GetTickCount() - static_cast<DWORD>(GetMessageTime());
@@ -129,7 +130,8 @@ void SiteSwitcher::Start(Waiting next) {
   press_->reads = std::make_shared<Reads>();
   press_->reads->results.resize(press_->candidates.size());
   press_->unfinished = 0;
-  for (std::size_t i = 0; i < press_->candidates.size(); ++i) {
+  // Without a window to hear back from the reads, nothing is read: modern windows count on their titles.
+  for (std::size_t i = 0; messages_ && i < press_->candidates.size(); ++i) {
     auto job = std::make_unique<ReadJob>(ReadJob{press_->reads, i, press_->candidates[i], messages_.Get(), press_->number});
     if (TrySubmitThreadpoolCallback(ReadOneWindow, job.get(), nullptr)) {
       job.release();
