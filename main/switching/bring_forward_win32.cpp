@@ -15,10 +15,10 @@ bool BringWindowForward(HWND window) {
   }
   const auto showCommand = ShowCommandToWrite(showCommandRead);
   if (!showCommand) return false;
-  // ShowWindow and SetWindowPlacement wait for the window's thread; ShowWindowAsync only posts.
-  const bool asked = ShowWindowAsync(window, *showCommand) != FALSE;
+  // ShowWindow and SetWindowPlacement wait for the window's thread; ShowWindowAsync only posts,
+  // as SetForegroundWindow does for a window of another thread.
   SetForegroundWindow(window);
-  return asked;
+  return ShowWindowAsync(window, *showCommand) != FALSE;
 }
 
 } // namespace qvx

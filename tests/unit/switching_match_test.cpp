@@ -8,7 +8,6 @@ using namespace qvx;
 using Outcome = AddressRead::Outcome;
 
 TEST(WindowMatch, UpperCasedTextContainsTheKeywordWithinThe149thCharacter) {
-  // "Contains" and upper-casing themselves are the text helpers' (common_text_test).
   EXPECT_TRUE(TitleMatches(L"Example Portal - Internet Explorer", L"EXAMPLE"));
   EXPECT_TRUE(AddressMatches(L"https://www.example.com/", L"EXAMPLE.COM"));
   EXPECT_FALSE(TitleMatches(L"example portal", L"Example"));

@@ -65,10 +65,12 @@ TEST(BringWindowForward, NormalKeepsItsPlaceHiddenAndClosedAreLeftAlone) {
   FakeBrowser normal = FakeBrowser::Open(L"x");
   FakeBrowser hidden = FakeBrowser::Open(L"--hidden x");
   FakeBrowser closed = FakeBrowser::Open(L"x");
-  ASSERT_TRUE(normal.frame && hidden.frame && closed.frame);
+  for (FakeBrowser* b : {&normal, &hidden, &closed}) b->process.WaitForInputIdle();
   SetWindowPos(normal.frame, nullptr, 40, 50, 420, 310, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT before{}, after{};
   ASSERT_TRUE(e2e::WaitFor([&] { return GetWindowRect(normal.frame, &before) && before.left == 40; }));
+  SetForegroundWindow(closed.frame);
+  ASSERT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == closed.frame; }));
   EXPECT_TRUE(BringWindowForward(normal.frame));
   EXPECT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == normal.frame; }));
   GetWindowRect(normal.frame, &after);
