@@ -10,7 +10,7 @@ endif()
 enable_language(RC)
 include(${CMAKE_SOURCE_DIR}/resources/resources.cmake)
 
-set(QVX_WIN_LIBS version psapi user32 gdi32 shell32 comctl32 comdlg32 ole32 oleaut32 uuid advapi32 shlwapi)
+set(QVX_WIN_LIBS version psapi user32 gdi32 shell32 comctl32 comdlg32 ole32 oleaut32 uuid advapi32 shlwapi oleacc)
 
 add_library(qvx_common_win32 STATIC ${COMMON_WIN32})
 target_link_libraries(qvx_common_win32 PUBLIC qvx_common_core ${QVX_WIN_LIBS})

@@ -3,7 +3,12 @@
 // Made and used on the user-interface thread; it follows the foreground window by itself.
 #include <windows.h>
 
+#include <deque>
+#include <memory>
 #include <string>
+
+#include "common/scoped_win32.h"
+#include "main/switching/toggle.h"
 
 namespace qvx {
 
@@ -22,13 +27,33 @@ class SiteSwitcher {
   SiteSwitcher& operator=(const SiteSwitcher&) = delete;
 
   // One "Toggle Between" press: the next window of the site comes to the front, or the Launch
-  // URL opens when none is open. A press that arrives while one is served is served after it.
+  // URL opens when none is open. Returns at once: the browsers' addresses are read on the system
+  // thread pool and the press ends, whatever the browsers do, within 2 s of the keystroke. A
+  // press that arrives while one is served is served after it.
   void Toggle(const SiteKeywords& site);
   // "Launch New": the shell's "open" of the Launch URL, without blocking the caller.
   void LaunchNew(const std::wstring& launchUrl);
 
  private:
-  UINT_PTR foregroundTimer_ = 0;
+  struct Press;
+  struct Waiting {
+    SiteKeywords site;
+    ULONGLONG keystroke;  // GetTickCount64 time of the press
+  };
+
+  static LRESULT CALLBACK MessageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                                         DWORD);
+  void Start(Waiting next);
+  void ReadFinished(unsigned pressNumber);
+  void Finish();
+
+  ScopedWindow messages_;  // receives the reads' results and the press deadline
+  ScopedWinEventHook foregroundHook_;
+  ToggleCycle cycle_;
+  std::unique_ptr<Press> press_;  // the press being served, if any
+  std::deque<Waiting> waiting_;
+  unsigned pressCount_ = 0;
 };
 
 } // namespace qvx

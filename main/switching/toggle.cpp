@@ -2,35 +2,28 @@
 
 namespace qvx {
 
-void ToggleState::Reset() {
-  FirstToggle = true;
-  TogglePosition = 0;
+void ToggleCycle::RecordForeground(WindowId foreground) {
+  if (foreground != 0) lastForeground_ = foreground;
 }
 
-void ToggleState::RecordForeground(WindowId foreground) {
-  if (foreground != 0) LastForegroundHwnd = foreground;
-}
-
-std::optional<WindowId> ToggleState::ToggleIt(const std::vector<WindowId>& List1) {
-  const int count = static_cast<int>(List1.size());
-  if (FirstToggle) {
-    LastWindowCount = count;
-    FirstToggle = false;
+std::optional<WindowId> ToggleCycle::ChooseNext(const std::vector<WindowId>& siteWindows) {
+  const int count = static_cast<int>(siteWindows.size());
+  if (firstChoice_) {
+    lastCount_ = count;
+    firstChoice_ = false;
   }
-  // A change in the number of windows starts the cycle again; the same number of different
-  // windows does not.
-  if (count != LastWindowCount) {
-    TogglePosition = 0;
-    LastWindowCount = count;
+  if (count != lastCount_) {
+    position_ = 0;
+    lastCount_ = count;
   }
   if (count == 0) return std::nullopt;
   // After the last window comes the first again.
-  ++TogglePosition;
-  if (TogglePosition > count || TogglePosition < 1) TogglePosition = 1;
-  if (count >= 2 && List1[TogglePosition - 1] == LastForegroundHwnd) {
-    TogglePosition = TogglePosition == count ? 1 : TogglePosition + 1;
+  ++position_;
+  if (position_ > count || position_ < 1) position_ = 1;
+  if (count >= 2 && siteWindows[position_ - 1] == lastForeground_) {
+    position_ = position_ == count ? 1 : position_ + 1;
   }
-  return List1[TogglePosition - 1];
+  return siteWindows[position_ - 1];
 }
 
 } // namespace qvx

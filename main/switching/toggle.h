@@ -1,5 +1,5 @@
 #pragma once
-// The toggle between the site's browser windows: which window of List1 comes next.
+// The toggle between the site's browser windows: which of them comes to the front next.
 #include <optional>
 #include <vector>
 
@@ -7,21 +7,22 @@
 
 namespace qvx {
 
-// The toggle state of the main window. The cycle visits List1 in its (ascending) order,
-// starting after the window chosen last; it restarts at the first window whenever the number
-// of windows changed, and skips once the window that was last seen in the foreground.
-struct ToggleState {
-  int TogglePosition = 0;         // 1-based position of the last choice; 0 before the first
-  bool FirstToggle = true;        // no toggle yet since the main window's load
-  int LastWindowCount = 0;        // how many windows List1 held at the previous toggle
-  WindowId LastForegroundHwnd = 0;  // the last non-zero foreground window the timer saw
-
-  // At the main window's load: the next toggle is the first one again.
-  void Reset();
-  // Every timer tick: a tick without a foreground window keeps the previous one.
+// The cycle visits the site's windows in ascending handle order, starting after the window
+// chosen last. It starts again at the first window whenever the number of windows changed (a
+// change of members at the same number does not), and skips once the window that was last in
+// front, unless it is the only one.
+class ToggleCycle {
+ public:
+  // The window in front now; none (0) keeps the one seen before.
   void RecordForeground(WindowId foreground);
-  // Chooses the next window of List1 and returns it (Text1); nothing when List1 is empty.
-  std::optional<WindowId> ToggleIt(const std::vector<WindowId>& List1);
+  // The window to bring forward out of the site's windows (ascending); none when there are none.
+  std::optional<WindowId> ChooseNext(const std::vector<WindowId>& siteWindows);
+
+ private:
+  int position_ = 0;  // 1-based position of the last choice; 0 before the first
+  bool firstChoice_ = true;
+  int lastCount_ = 0;  // how many windows the previous choice saw
+  WindowId lastForeground_ = 0;
 };
 
 } // namespace qvx

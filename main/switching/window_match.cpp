@@ -12,8 +12,11 @@ bool TitleMatches(std::wstring_view title, std::wstring_view browserTextKeyword)
   return ContainsText(ToUpperText(TextAsRead(title, kTitleReadLimit)), browserTextKeyword);
 }
 
-bool ClassMatches(std::wstring_view className) {
-  return ContainsText(ToUpperText(TextAsRead(className, kClassReadLimit)), kBrowserFrameClass);
+BrowserFamily BrowserFamilyOf(std::wstring_view className) {
+  const std::wstring_view asRead = TextAsRead(className, kClassReadLimit);
+  if (ContainsText(ToUpperText(asRead), kIeFrameClass)) return BrowserFamily::InternetExplorer;
+  if (asRead == kChromiumFrameClass || asRead == kFirefoxFrameClass) return BrowserFamily::Modern;
+  return BrowserFamily::None;
 }
 
 bool AddressMatches(std::wstring_view address, std::wstring_view urlKeyword) {

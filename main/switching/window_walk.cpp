@@ -2,20 +2,34 @@
 
 #include <algorithm>
 
-#include "main/switching/window_match.h"
-
 namespace qvx {
 
-std::vector<WindowId> CollectMatchingWindows(WindowSource& windows, std::wstring_view browserTextKeyword,
-                                             std::wstring_view urlKeyword) {
-  std::vector<WindowId> found;
+std::vector<Candidate> FindCandidates(WindowSource& windows, std::wstring_view browserTextKeyword) {
+  std::vector<Candidate> found;
   for (WindowId window : windows.TopLevelWindows()) {
     if (!windows.IsTopLevelWindow(window)) continue;
     const std::wstring title = windows.Title(window);
     if (title.empty() || !TitleMatches(title, browserTextKeyword)) continue;
-    if (!ClassMatches(windows.ClassName(window))) continue;
-    if (!AddressMatches(windows.GetTheURL(window), urlKeyword)) continue;
-    found.push_back(window);
+    const BrowserFamily family = BrowserFamilyOf(windows.ClassName(window));
+    if (family != BrowserFamily::None) found.push_back({window, family});
+  }
+  return found;
+}
+
+bool CountsAsSiteWindow(BrowserFamily family, const AddressRead& read, std::wstring_view urlKeyword) {
+  switch (read.outcome) {
+    case AddressRead::Outcome::Address: return AddressMatches(read.address, urlKeyword);
+    case AddressRead::Outcome::NoAddressField: return false;
+    case AddressRead::Outcome::Unreadable: return family == BrowserFamily::Modern;
+  }
+  return false;
+}
+
+std::vector<WindowId> SiteWindows(const std::vector<Candidate>& candidates, const std::vector<AddressRead>& reads,
+                                  std::wstring_view urlKeyword) {
+  std::vector<WindowId> found;
+  for (std::size_t i = 0; i < candidates.size() && i < reads.size(); ++i) {
+    if (CountsAsSiteWindow(candidates[i].family, reads[i], urlKeyword)) found.push_back(candidates[i].window);
   }
   std::sort(found.begin(), found.end());
   // A window listed twice by the window system would be visited twice in a row.

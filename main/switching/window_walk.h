@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "main/switching/window_match.h"
+
 namespace qvx {
 
 // A window handle as the walk and the toggle keep it: its 32-bit value, compared signed.
@@ -22,15 +24,36 @@ class WindowSource {
   virtual bool IsTopLevelWindow(WindowId window) = 0;
   virtual std::wstring Title(WindowId window) = 0;
   virtual std::wstring ClassName(WindowId window) = 0;
-  // The text of the address bar, empty when the bar is missing or empty.
-  virtual std::wstring GetTheURL(WindowId window) = 0;
 };
 
-// List1: the handles of the visible, ownerless windows with a non-empty title containing the
-// browser text keyword, a class name containing "IEFRAME" and an address containing the URL
-// keyword, in ascending signed order. The tests run in this order and stop at the first that
-// fails, so the costly address read happens only for windows that passed all others.
-std::vector<WindowId> CollectMatchingWindows(WindowSource& windows, std::wstring_view browserTextKeyword,
-                                             std::wstring_view urlKeyword);
+// A browser window whose title holds the browser text keyword: its address decides.
+struct Candidate {
+  WindowId window = 0;
+  BrowserFamily family = BrowserFamily::None;
+};
+
+// What reading a candidate's address gave.
+struct AddressRead {
+  enum class Outcome {
+    Unreadable,      // not read: no answer, refused, or not finished in time
+    NoAddressField,  // read, but nothing in it is an address bar (not a browser window)
+    Address,         // the address shown (empty when the bar is missing or empty)
+  };
+  Outcome outcome = Outcome::Unreadable;
+  std::wstring address;
+};
+
+// The visible, ownerless browser windows with a non-empty title containing the keyword, in Z
+// order. The tests run in this order and stop at the first that fails; nothing is read here.
+std::vector<Candidate> FindCandidates(WindowSource& windows, std::wstring_view browserTextKeyword);
+
+// Whether a candidate counts as the site's window. Internet Explorer's counts by the address in
+// its address bar; a modern browser's by the address its accessibility tree shows, or, when the
+// tree could not be read at all, by its title alone.
+bool CountsAsSiteWindow(BrowserFamily family, const AddressRead& read, std::wstring_view urlKeyword);
+
+// The candidates that count (reads[i] belongs to candidates[i]), ascending and each once.
+std::vector<WindowId> SiteWindows(const std::vector<Candidate>& candidates, const std::vector<AddressRead>& reads,
+                                  std::wstring_view urlKeyword);
 
 } // namespace qvx

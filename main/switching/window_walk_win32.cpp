@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "main/switching/window_match.h"
-
 namespace qvx {
 
 namespace {
 // The address bar belongs to another program: a browser that does not answer within this time
-// counts as having no address, so that a hung browser cannot hang the toggle.
+// counts as having no address.
 constexpr UINT kAddressReadTimeoutMs = 1000;
-// SMTO_BLOCK: no message of our own is handled while we wait, so nothing can start another
-// walk in the middle of this one.
-constexpr UINT kAddressReadFlags = SMTO_BLOCK | SMTO_ABORTIFHUNG;
 // Far beyond any real address; it bounds what a misbehaving window can make us allocate.
 constexpr DWORD_PTR kAddressMaxChars = 65536;
 
@@ -34,6 +29,7 @@ class ScreenWindows final : public WindowSource {
     return ids;
   }
   bool IsTopLevelWindow(WindowId window) override { return qvx::IsTopLevelWindow(ToHwnd(window)); }
+  // The title of another program's window is kept by the system: reading it sends nothing.
   std::wstring Title(WindowId window) override {
     wchar_t buffer[kTitleReadLimit];
     const int length = GetWindowTextW(ToHwnd(window), buffer, static_cast<int>(kTitleReadLimit));
@@ -44,7 +40,6 @@ class ScreenWindows final : public WindowSource {
     const int length = GetClassNameW(ToHwnd(window), buffer, static_cast<int>(kClassReadLimit));
     return std::wstring(buffer, static_cast<std::size_t>(std::max(length, 0)));
   }
-  std::wstring GetTheURL(WindowId window) override { return qvx::GetTheURL(ToHwnd(window)); }
 };
 } // namespace
 
@@ -57,12 +52,17 @@ HWND ToHwnd(WindowId window) {
   return reinterpret_cast<HWND>(static_cast<std::intptr_t>(window));
 }
 
-bool IsTopLevelWindow(HWND HwndEval) {
-  return IsWindowVisible(HwndEval) && GetWindow(HwndEval, GW_OWNER) == nullptr;
+bool IsTopLevelWindow(HWND window) {
+  return IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr;
 }
 
-std::wstring GetTheURL(HWND WinHandle) {
-  HWND link = WinHandle;
+std::vector<Candidate> FindCandidatesOnScreen(std::wstring_view browserTextKeyword) {
+  ScreenWindows screen;
+  return FindCandidates(screen, browserTextKeyword);
+}
+
+std::wstring ReadAddressBar(HWND frame) {
+  HWND link = frame;
   for (const wchar_t* className : kAddressBarChain) {
     // A null parent would make FindWindowEx search the top-level windows instead.
     if (!link) return std::wstring();
@@ -70,23 +70,18 @@ std::wstring GetTheURL(HWND WinHandle) {
   }
   if (!link) return std::wstring();
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(link, WM_GETTEXTLENGTH, 0, 0, kAddressReadFlags, kAddressReadTimeoutMs, &length)) {
+  if (!SendMessageTimeoutW(link, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAddressReadTimeoutMs, &length)) {
     return std::wstring();
   }
   length = std::min(length, kAddressMaxChars);
   std::wstring text(length + 1, L' ');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(link, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), kAddressReadFlags,
+  if (!SendMessageTimeoutW(link, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
                            kAddressReadTimeoutMs, &copied)) {
     return std::wstring();
   }
   text.resize(std::min(copied, length));
   return text;
-}
-
-std::vector<WindowId> LoadOpenApps(std::wstring_view browserTextKeyword, std::wstring_view urlKeyword) {
-  ScreenWindows screen;
-  return CollectMatchingWindows(screen, browserTextKeyword, urlKeyword);
 }
 
 } // namespace qvx

@@ -1,5 +1,5 @@
 #pragma once
-// The window walk over the windows on the screen, and the browser's address bar.
+// The window walk over the windows on the screen, and Internet Explorer's address bar.
 #include <windows.h>
 
 #include <string>
@@ -14,14 +14,15 @@ WindowId ToWindowId(HWND window);
 HWND ToHwnd(WindowId window);
 
 // Visible and without an owner window (the owner is asked only for visible windows).
-bool IsTopLevelWindow(HWND HwndEval);
+bool IsTopLevelWindow(HWND window);
 
-// The text of the browser frame's address bar, reached through the exact child chain
+// The browser windows on the screen now whose title holds the keyword. Only cheap queries that
+// never wait for another program: nothing is sent to the windows.
+std::vector<Candidate> FindCandidatesOnScreen(std::wstring_view browserTextKeyword);
+
+// The text of Internet Explorer's address bar, reached through the exact child chain
 // "WorkerW" > "ReBarWindow32" > "ComboBoxEx32" > "ComboBox" > "Edit"; empty when a link is
 // missing, the bar is empty or the browser does not answer in time.
-std::wstring GetTheURL(HWND WinHandle);
-
-// List1: the site's browser windows open now, in ascending order of their handles.
-std::vector<WindowId> LoadOpenApps(std::wstring_view browserTextKeyword, std::wstring_view urlKeyword);
+std::wstring ReadAddressBar(HWND frame);
 
 } // namespace qvx

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <vector>
 
 #include "main/switching/toggle.h"
 
@@ -9,91 +7,47 @@ using namespace qvx;
 
 namespace {
 constexpr WindowId A = 100, B = 200, C = 300, D = 400;
-const std::vector<WindowId> kNone;
 
-// The choices of successive toggles over the same list, with the timer seeing each chosen
-// window in the foreground before the next toggle, as it does when the toggle worked.
-std::vector<WindowId> Toggles(ToggleState& s, const std::vector<WindowId>& list, int times) {
+// Successive choices, each chosen window coming to the front.
+std::vector<WindowId> Choices(ToggleCycle& cycle, const std::vector<WindowId>& windows, int times) {
   std::vector<WindowId> chosen;
   for (int i = 0; i < times; ++i) {
-    const auto c = s.ToggleIt(list);
-    if (!c) break;
-    chosen.push_back(*c);
-    s.RecordForeground(*c);
+    chosen.push_back(cycle.ChooseNext(windows).value_or(0));
+    cycle.RecordForeground(chosen.back());
   }
   return chosen;
 }
 } // namespace
 
-TEST(ToggleIt, NoWindowChoosesNothing) {
-  ToggleState s;
-  s.Reset();
-  EXPECT_EQ(s.ToggleIt(kNone), std::nullopt);
-  EXPECT_EQ(s.ToggleIt(kNone), std::nullopt);
+TEST(ToggleCycle, NoneOneOrTwoWindows) {
+  ToggleCycle cycle;
+  EXPECT_EQ(cycle.ChooseNext({}), std::nullopt);
+  cycle.RecordForeground(A);
+  EXPECT_EQ(Choices(cycle, {A}, 2), (std::vector<WindowId>{A, A}));  // chosen although in front
+  ToggleCycle fresh;
+  fresh.RecordForeground(A);
+  EXPECT_EQ(Choices(fresh, {A, B}, 4), (std::vector<WindowId>{B, A, B, A}));
 }
 
-TEST(ToggleIt, OneWindowIsChosenEveryTimeEvenInTheForeground) {
-  ToggleState s;
-  s.RecordForeground(A);
-  EXPECT_EQ(Toggles(s, {A}, 3), (std::vector<WindowId>{A, A, A}));
+TEST(ToggleCycle, VisitsInOrderAndSkipsTheWindowInFrontOnce) {
+  ToggleCycle cycle;
+  cycle.RecordForeground(D);  // the user works in another program
+  EXPECT_EQ(Choices(cycle, {A, B, C}, 4), (std::vector<WindowId>{A, B, C, A}));
+  cycle.RecordForeground(B);  // the user clicks into B by hand
+  EXPECT_EQ(cycle.ChooseNext({A, B, C}), C);
+  cycle.RecordForeground(0);  // nothing in front keeps B
+  EXPECT_EQ(cycle.ChooseNext({A, B, C}), A);
+  cycle.RecordForeground(C);
+  EXPECT_EQ(cycle.ChooseNext({A, B, C}), B);
+  EXPECT_EQ(cycle.ChooseNext({-5, B, C}), -5);  // skipping the last wraps to the first
 }
 
-TEST(ToggleIt, TwoWindowsWithTheFirstInTheForegroundStartAtTheSecondThenAlternate) {
-  ToggleState s;
-  s.Reset();
-  s.RecordForeground(A);
-  EXPECT_EQ(Toggles(s, {A, B}, 5), (std::vector<WindowId>{B, A, B, A, B}));
-}
-
-TEST(ToggleIt, ThreeWindowsAreVisitedInOrderAndWrapAround) {
-  ToggleState s;
-  s.RecordForeground(D);  // the user works in some other program
-  EXPECT_EQ(s.ToggleIt({A, B, C}), A);
-  EXPECT_EQ(s.ToggleIt({A, B, C}), B);
-  EXPECT_EQ(s.ToggleIt({A, B, C}), C);
-  EXPECT_EQ(s.ToggleIt({A, B, C}), A);
-  EXPECT_EQ(s.TogglePosition, 1);
-}
-
-TEST(ToggleIt, AWindowClickedByHandIsSkippedOnce) {
-  ToggleState s;
-  EXPECT_EQ(Toggles(s, {A, B, C}, 1), (std::vector<WindowId>{A}));
-  s.RecordForeground(B);  // the user clicks into B
-  EXPECT_EQ(s.ToggleIt({A, B, C}), C);
-  // The next candidate after C wraps to A, which is not the recorded window (still B).
-  EXPECT_EQ(s.ToggleIt({A, B, C}), A);
-  // Skipping from the last position wraps to the first.
-  s.RecordForeground(A);
-  EXPECT_EQ(s.ToggleIt({A, B, C}), B);
-  s.RecordForeground(C);
-  EXPECT_EQ(s.ToggleIt({A, B, C}), A);
-}
-
-TEST(ToggleIt, ACountChangeRestartsTheCycleAMembershipChangeDoesNot) {
-  ToggleState s;
-  s.RecordForeground(D);
-  EXPECT_EQ(Toggles(s, {A, B, C}, 2), (std::vector<WindowId>{A, B}));
-  // C closed and D opened: same count, the cycle goes on at position 3 of the new list.
-  EXPECT_EQ(s.ToggleIt({A, B, D}), D);
-  EXPECT_EQ(s.TogglePosition, 3);
-  s.RecordForeground(D);
-  // One more window opens: the count changed, the first window comes again.
-  s.RecordForeground(0);  // a tick without a foreground window keeps the last one
-  EXPECT_EQ(s.LastForegroundHwnd, D);
-  EXPECT_EQ(s.ToggleIt({A, B, C, D}), A);
-  EXPECT_EQ(s.LastWindowCount, 4);
-  // Down to none and back to one: the count changes each time.
-  EXPECT_EQ(s.ToggleIt(kNone), std::nullopt);
-  EXPECT_EQ(s.ToggleIt({C}), C);
-  EXPECT_EQ(s.TogglePosition, 1);
-}
-
-TEST(ToggleIt, ResetStartsAgainAndHandlesCompareSigned) {
-  ToggleState s;
-  s.RecordForeground(D);
-  EXPECT_EQ(Toggles(s, {A, B, C}, 2), (std::vector<WindowId>{A, B}));
-  s.Reset();
-  s.RecordForeground(-5);
-  // The first window again, unless it is the foreground one, even with a negative value.
-  EXPECT_EQ(s.ToggleIt({-5, A, B}), A);
+TEST(ToggleCycle, ACountChangeRestartsTheCycleAMembershipChangeDoesNot) {
+  ToggleCycle cycle;
+  cycle.RecordForeground(D);
+  EXPECT_EQ(Choices(cycle, {A, B, C}, 2), (std::vector<WindowId>{A, B}));
+  EXPECT_EQ(cycle.ChooseNext({A, B, D}), D);     // C closed, D opened: on at position 3
+  EXPECT_EQ(cycle.ChooseNext({A, B, C, D}), A);  // one more: from the start
+  EXPECT_EQ(cycle.ChooseNext({}), std::nullopt);
+  EXPECT_EQ(cycle.ChooseNext({C}), C);
 }

@@ -62,6 +62,10 @@ class Process {
   bool WaitForExit(Millis timeout = kDefaultWait) const {
     return handle_ && WaitFor([this] { return !IsRunning(); }, timeout);
   }
+  // Waits until the program waits for input with nothing left to do.
+  bool WaitForInputIdle(Millis timeout = kDefaultWait) const {
+    return handle_ && ::WaitForInputIdle(handle_.get(), static_cast<DWORD>(timeout.count())) == 0;
+  }
   void Kill() const {
     if (IsRunning() && TerminateProcess(handle_.get(), 1)) WaitForSingleObject(handle_.get(), 10000);
   }

@@ -1,0 +1,24 @@
+#include "main/switching/bring_forward_win32.h"
+
+#include "main/switching/show_command.h"
+
+namespace qvx {
+
+bool BringWindowForward(HWND window) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  int showCommandRead = kShowHidden;
+  // The placement of a hidden window reads as normal; a window its program hid stays hidden.
+  // A window closed since the walk fails both calls and is left alone as well.
+  if (IsWindowVisible(window) && GetWindowPlacement(window, &placement)) {
+    showCommandRead = static_cast<int>(placement.showCmd);
+  }
+  const auto showCommand = ShowCommandToWrite(showCommandRead);
+  if (!showCommand) return false;
+  // ShowWindow and SetWindowPlacement wait for the window's thread; ShowWindowAsync only posts,
+  // as SetForegroundWindow does for a window of another thread.
+  SetForegroundWindow(window);
+  return ShowWindowAsync(window, *showCommand) != FALSE;
+}
+
+} // namespace qvx
