@@ -1,7 +1,5 @@
 #include "main/startup/form1_win32.h"
 
-#include <vector>
-
 #include "common/message_loop_win32.h"
 #include "common/window_icons_win32.h"
 #include "form1_ids.h"
@@ -11,28 +9,9 @@
 #include "main/startup/settings_io_win32.h"
 #include "main/startup/user_settings_win32.h"
 #include "main/startup/version_text.h"
+#include "version.h"
 
 namespace qvx {
-
-namespace {
-
-// The version numbers from the program's own version resource.
-std::wstring VersionLineFromResource() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
-  std::vector<BYTE> data(size);
-  VS_FIXEDFILEINFO* info = nullptr;
-  UINT length = 0;
-  if (size && GetFileVersionInfoW(path, 0, size, data.data()) &&
-      VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) && info) {
-    return VersionLine(HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS), HIWORD(info->dwFileVersionLS));
-  }
-  return L"Quorvex";
-}
-
-} // namespace
 
 Form1& Form1::Instance() {
   static Form1 form;
@@ -93,7 +72,7 @@ void Form1::ApplyTrayIcon() {
 void Form1::InitAboutControls() {
   picture_ = static_cast<HBITMAP>(LoadImageW(instance_, L"QUORVEXPIC", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
   SendDlgItemMessageW(hwnd_, IDC_Picture1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
-  SetDlgItemTextW(hwnd_, IDC_Label1, VersionLineFromResource().c_str());
+  SetDlgItemTextW(hwnd_, IDC_Label1, VersionLine(QVX_VERSION_MAJOR, QVX_VERSION_MINOR, QVX_VERSION_REVISION).c_str());
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)), sizeof font, &font);
   font.lfWeight = FW_BOLD;
