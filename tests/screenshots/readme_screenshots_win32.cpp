@@ -1,0 +1,65 @@
+// Takes the README's pictures of the real programs under Wine: the About window, the tray
+// menu, the information form, the settings dialog and the creator, as PNG files in
+// %QVX_SCREENSHOT_DIR%. Run by scripts/screenshots.sh; not a test.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "driver/desktop.h"
+#include "driver/quorvex_app.h"
+#include "form1_ids.h"
+
+using namespace e2e;
+
+namespace {
+constexpr wchar_t kIEMain[] = L"SOFTWARE\\Microsoft\\Internet Explorer\\Main";
+int g_failures = 0;
+
+void Take(const wchar_t* name, HWND window) {
+  // The window reaches the X screen a moment after it is shown; its picture waits for that.
+  if (window) SetForegroundWindow(window);
+  if (!window || !Screenshot(ScreenshotPath(name), window)) {
+    std::fprintf(stderr, "no picture of %ls\n", name);
+    ++g_failures;
+  }
+}
+
+// The shown top-level window of the process that is not `besides`.
+HWND OtherShownWindow(DWORD pid, HWND besides) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND w : TopLevelWindowsOf(pid, true)) if (w != besides) found = w;
+    return found != nullptr;
+  });
+  return found;
+}
+} // namespace
+
+int wmain() {
+  TempDir dir;
+  QuorvexApp app(dir.Path());
+  app.Write(L"QuorvexSettings.txt", "QVX4\r\nINTERNET EXPLORER\r\nEXAMPLE\r\nhttps://www.example.com/\r\nExample Site\r\n");
+  app.Write(L"hotkeysetup.txt", "2\r\n76\r\n1\r\n6\r\n84\r\n0\r\n");
+  SetUserDword(kIEMain, L"AllowWindowReuse", 1);  // so that the information form shows
+  app.Start();
+  Take(L"information-form.png", OtherShownWindow(app.Pid(), nullptr));
+  DeleteUserValue(kIEMain, L"AllowWindowReuse");
+  for (HWND w : TopLevelWindowsOf(app.Pid(), true)) PostMessageW(w, WM_CLOSE, 0, 0);
+  app.WaitUntilRunning();
+
+  RightClick(TrayIcons().at(0));
+  WaitFor([&] { return OpenMenuOf(app.Pid()) != nullptr; });
+  Take(L"tray-menu.png", OpenMenuOf(app.Pid()));
+  PressKey(VK_ESCAPE);
+
+  app.Command(IDM_mnuAbout);
+  const HWND about = WaitForTopLevel(app.Pid(), kMainWindowClass, L"Quorvex", true);
+  Take(L"about.png", about);
+  SendMessageW(ChildById(about, IDC_Command4), BM_CLICK, 0, 0);
+  Take(L"settings-dialog.png", OtherShownWindow(app.Pid(), about));
+
+  CopyInto(BinFile(L"QVXMulti.exe"), dir.Path());
+  Process creator = Process::Start(dir.File(L"QVXMulti.exe"), L"", dir.Path());
+  Take(L"creator.png", OtherShownWindow(creator.Id(), nullptr));
+  return g_failures;
+}
