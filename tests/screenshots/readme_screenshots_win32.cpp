@@ -7,7 +7,9 @@
 
 #include "driver/desktop.h"
 #include "driver/quorvex_app.h"
+#include "creator_form1_ids.h"
 #include "form1_ids.h"
+#include "quorvex_alert_ids.h"
 
 using namespace e2e;
 
@@ -24,11 +26,14 @@ void Take(const wchar_t* name, HWND window) {
   }
 }
 
-// The shown top-level window of the process that is not `besides`.
-HWND OtherShownWindow(DWORD pid, HWND besides) {
+// The shown window of the process, of the class, that is not `besides` (a dialog holds a
+// button with the id once it is complete).
+HWND OtherShownWindow(DWORD pid, HWND besides, const wchar_t* windowClass, int buttonId = 0) {
   HWND found = nullptr;
   WaitFor([&] {
-    for (HWND w : TopLevelWindowsOf(pid, true)) if (w != besides) found = w;
+    for (HWND w : TopLevelWindowsOf(pid, true)) {
+      if (w != besides && ClassOf(w) == windowClass && (!buttonId || ChildById(w, buttonId))) found = w;
+    }
     return found != nullptr;
   });
   return found;
@@ -42,7 +47,7 @@ int wmain() {
   app.Write(L"hotkeysetup.txt", "2\r\n76\r\n1\r\n6\r\n84\r\n0\r\n");
   SetUserDword(kIEMain, L"AllowWindowReuse", 1);  // so that the information form shows
   app.Start();
-  Take(L"information-form.png", OtherShownWindow(app.Pid(), nullptr));
+  Take(L"information-form.png", OtherShownWindow(app.Pid(), nullptr, L"#32770", IDC_QuorvexAlert_Text1));
   DeleteUserValue(kIEMain, L"AllowWindowReuse");
   for (HWND w : TopLevelWindowsOf(app.Pid(), true)) PostMessageW(w, WM_CLOSE, 0, 0);
   app.WaitUntilRunning();
@@ -55,11 +60,15 @@ int wmain() {
   app.Command(IDM_mnuAbout);
   const HWND about = WaitForTopLevel(app.Pid(), kMainWindowClass, L"Quorvex", true);
   Take(L"about.png", about);
-  SendMessageW(ChildById(about, IDC_Command4), BM_CLICK, 0, 0);
-  Take(L"settings-dialog.png", OtherShownWindow(app.Pid(), about));
+  PostMessageW(ChildById(about, IDC_Command4), BM_CLICK, 0, 0);  // the dialog is modal: do not wait for it
+  const HWND settings = OtherShownWindow(app.Pid(), about, L"#32770", IDC_Command4);
+  Take(L"settings-dialog.png", settings);
+  PostMessageW(settings, WM_CLOSE, 0, 0);
+  PostMessageW(about, WM_CLOSE, 0, 0);
+  app.WaitUntilInTray();
 
   CopyInto(BinFile(L"QVXMulti.exe"), dir.Path());
   Process creator = Process::Start(dir.File(L"QVXMulti.exe"), L"", dir.Path());
-  Take(L"creator.png", OtherShownWindow(creator.Id(), nullptr));
+  Take(L"creator.png", OtherShownWindow(creator.Id(), nullptr, QVX_CREATOR_FORM1_CLASS));
   return g_failures;
 }
