@@ -4,6 +4,7 @@
 # side-by-side assembly.
 #
 #   cmake -DOBJDUMP=<objdump> -DPROGRAMS="<exe>=<max bytes>;..." -P cmake/check_programs.cmake
+cmake_policy(SET CMP0057 NEW)  # if(IN_LIST) in script mode
 set(windows_dlls advapi32 comctl32 comdlg32 gdi32 kernel32 msvcrt ole32 oleaut32 psapi rpcrt4 shell32
                  shlwapi user32)
 set(failures)
