@@ -78,9 +78,10 @@ long Field(const std::string& status, const char* name) {
   return at == std::string::npos ? 0 : std::atol(status.c_str() + at + std::strlen(name));
 }
 
-// The Linux process that runs the program: the one whose command line names its file.
-std::wstring UnixProcessDir(const std::wstring& exeName) {
-  const std::string name(exeName.begin(), exeName.end());
+// The Linux process that runs the program: the one whose command line holds the text (the
+// machine may run other Wine prefixes with programs of the same name).
+std::wstring UnixProcessDir(const std::wstring& commandLineText) {
+  const std::string name(commandLineText.begin(), commandLineText.end());
   for (const std::wstring& entry : Entries(L"Z:\\proc")) {
     if (entry.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
     const std::string commandLine = ReadUnixFile(L"Z:\\proc\\" + entry + L"\\cmdline");
@@ -89,9 +90,9 @@ std::wstring UnixProcessDir(const std::wstring& exeName) {
   return {};
 }
 
-UnixFigures ReadUnixFigures(const std::wstring& exeName) {
+UnixFigures ReadUnixFigures(const std::wstring& commandLineText) {
   UnixFigures figures;
-  const std::wstring dir = UnixProcessDir(exeName);
+  const std::wstring dir = UnixProcessDir(commandLineText);
   if (dir.empty()) return figures;
   const std::string status = ReadUnixFile(dir + L"\\status");
   figures.rssKb = Field(status, "VmRSS:");
@@ -123,7 +124,9 @@ class Subject {
     app_.Write(L"QuorvexSettings.txt", "QVX2\r\nFAKE BROWSER\r\n" + k + "\r\nhttps://start-" + k + ".test/\r\n\r\n");
     app_.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
   }
-  std::wstring ExeName() const { return reference_ ? L"reference_tray.exe" : kMainExe; }
+  // What only this program's command line holds: the reference's name (no other program runs
+  // it), or the path of the program's own copy.
+  std::wstring CommandLineText() const { return reference_ ? L"reference_tray.exe" : app_.File(kMainExe); }
   // Starts the program; the time until its window says icon and hotkeys are up, or -1.
   double Start() {
     const auto begin = Clock::now();
@@ -162,9 +165,9 @@ Figures Measure(Subject& subject, const std::vector<HWND>& site, const Options& 
   subject.Start();
   Sleep(2000);  // a benchmark, not a test: let the start-up's after-work finish before "idle"
   f.windowsBefore = WindowsOf(subject.Pid());
-  const UnixFigures before = ReadUnixFigures(subject.ExeName());
+  const UnixFigures before = ReadUnixFigures(subject.CommandLineText());
   Sleep(10000);
-  f.idle = ReadUnixFigures(subject.ExeName());
+  f.idle = ReadUnixFigures(subject.CommandLineText());
   f.wakeups = f.idle.contextSwitches - before.contextSwitches;
   for (int i = 0; i < options.toggles; ++i) {
     const HWND front = GetForegroundWindow();
@@ -180,7 +183,7 @@ Figures Measure(Subject& subject, const std::vector<HWND>& site, const Options& 
     else ++f.missed;
   }
   Sleep(2000);
-  f.after = ReadUnixFigures(subject.ExeName());
+  f.after = ReadUnixFigures(subject.CommandLineText());
   f.windowsAfter = WindowsOf(subject.Pid());
   subject.Stop();
   return f;
