@@ -4,9 +4,8 @@
 #   cmake --build <windows build dir> --target package_zip    ->  <build dir>/Quorvex-<version>.zip
 #
 # ReadMe.txt is taken from the root of the source tree.
-file(STRINGS ${CMAKE_SOURCE_DIR}/resources/version.h QVX_VERSION_LINE REGEX "define QVX_PRODUCT_VERSION_STR")
-string(REGEX REPLACE ".*\"([^\"]+)\".*" "\\1" QVX_PACKAGE_VERSION "${QVX_VERSION_LINE}")
-set(QVX_PACKAGE_README ${CMAKE_SOURCE_DIR}/ReadMe.txt)
+set(QVX_PACKAGE_VERSION ${PROJECT_VERSION})
+set(QVX_PACKAGE_README ${PROJECT_SOURCE_DIR}/ReadMe.txt)
 set(QVX_PACKAGE_STAGE ${CMAKE_BINARY_DIR}/package)
 set(QVX_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/Quorvex-${QVX_PACKAGE_VERSION}.zip)
 
@@ -31,7 +30,7 @@ if(EXISTS ${QVX_PACKAGE_README})
   add_test(NAME package_zip_contents
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DZIP=${QVX_PACKAGE_ZIP}
                    -DMAIN_EXE=$<TARGET_FILE:Quorv114> -DCREATOR_EXE=$<TARGET_FILE:QVXMulti>
-                   -DREADME=${QVX_PACKAGE_README} -P ${CMAKE_SOURCE_DIR}/cmake/check_package.cmake)
+                   -DREADME=${QVX_PACKAGE_README} -P ${PROJECT_SOURCE_DIR}/cmake/check_package.cmake)
 else()
   message(WARNING "ReadMe.txt is missing from the source root: package_zip cannot be built until it exists")
 endif()

@@ -1,19 +1,49 @@
 # Windows build (MinGW-w64 cross-build or a native Windows toolchain): the two programs,
 # the Win32 test programs and the fixtures the end-to-end scenarios drive.
-add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+target_compile_definitions(qvx_settings INTERFACE
+  UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 if(MINGW)
   # One self-contained file per program: no runtime DLL beside Windows' own.
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  target_link_options(qvx_settings INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
+
+# A release build of the programs is small by construction: optimised for size, every function
+# and datum in a section of its own so that the linker drops what nothing reaches, link-time
+# optimisation across the program's own code, no symbols. The objects stay "fat" so that the
+# test programs, which link the same libraries, link them without LTO. A debug build keeps
+# its symbols.
+add_library(qvx_small_release INTERFACE)
+if(MINGW)
+  set(release "$<CONFIG:Release,MinSizeRel>")
+  target_compile_options(qvx_small_release INTERFACE
+    "$<${release}:-Os;-ffunction-sections;-fdata-sections;-flto;-ffat-lto-objects>")
+  target_link_options(qvx_small_release INTERFACE "$<${release}:-Os;-flto;-Wl,--gc-sections;-s>")
+  # MinGW's GCC 12 stops with an internal error in LTO's symbol table (binds_to_current_def_p,
+  # on a vector's push_back) when this unit takes part; it is compiled normally instead.
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/main/switching/site_switcher_win32.cpp
+                              PROPERTIES COMPILE_OPTIONS -fno-lto)
 endif()
 
 enable_language(RC)
-include(${CMAKE_SOURCE_DIR}/resources/resources.cmake)
+include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
 
-set(QVX_WIN_LIBS version psapi user32 gdi32 shell32 comctl32 comdlg32 ole32 oleaut32 uuid advapi32 shlwapi oleacc)
+set(QVX_WIN_LIBS user32 gdi32 shell32 comctl32 ole32 oleaut32 uuid advapi32 shlwapi)
 
+# Linked as an object of each program, not from a library, so that it is there before the
+# runtime's default handler would be pulled in.
+set(QVX_TERMINATE_HANDLER ${PROJECT_SOURCE_DIR}/common/terminate_handler_win32.cpp)
+list(REMOVE_ITEM COMMON_WIN32 ${QVX_TERMINATE_HANDLER})
 add_library(qvx_common_win32 STATIC ${COMMON_WIN32})
 target_link_libraries(qvx_common_win32 PUBLIC qvx_common_core ${QVX_WIN_LIBS})
+
+# The product's own libraries and programs are built small in a release build.
+foreach(t qvx_common_core qvx_main_core qvx_creator_core qvx_common_win32)
+  get_target_property(kind ${t} TYPE)
+  if(NOT kind STREQUAL "INTERFACE_LIBRARY")
+    target_link_libraries(${t} PRIVATE qvx_small_release)
+  endif()
+endforeach()
 
 function(qvx_gui_program target)
   if(MINGW)
@@ -26,18 +56,29 @@ endfunction()
 # The main program's Win32 side, as a library, so that the Win32 tests can drive its parts.
 list(FILTER MAIN_WIN32 EXCLUDE REGEX "/main/startup/winmain_win32\\.cpp$")
 add_library(qvx_main_win32 STATIC ${MAIN_WIN32})
-target_link_libraries(qvx_main_win32 PUBLIC qvx_main_core qvx_common_win32)
+target_link_libraries(qvx_main_win32 PUBLIC qvx_main_core qvx_common_win32 PRIVATE qvx_small_release)
 
-add_executable(Quorv114 ${CMAKE_SOURCE_DIR}/main/startup/winmain_win32.cpp)
-target_link_libraries(Quorv114 PRIVATE qvx_main_win32)
+add_executable(Quorv114 ${PROJECT_SOURCE_DIR}/main/startup/winmain_win32.cpp ${QVX_TERMINATE_HANDLER})
+target_link_libraries(Quorv114 PRIVATE qvx_main_win32 qvx_small_release)
 qvx_gui_program(Quorv114)
-qvx_add_resources(Quorv114 ${CMAKE_SOURCE_DIR}/resources/quorv114.rc)
+qvx_add_resources(Quorv114 ${PROJECT_SOURCE_DIR}/resources/quorv114.rc)
 
 if(CREATOR_WIN32)
-  add_executable(QVXMulti ${CREATOR_WIN32})
-  target_link_libraries(QVXMulti PRIVATE qvx_creator_core qvx_common_win32)
+  add_executable(QVXMulti ${CREATOR_WIN32} ${QVX_TERMINATE_HANDLER})
+  target_link_libraries(QVXMulti PRIVATE qvx_creator_core qvx_common_win32 qvx_small_release)
   qvx_gui_program(QVXMulti)
-  qvx_add_resources(QVXMulti ${CMAKE_SOURCE_DIR}/resources/qvxmulti.rc)
+  qvx_add_resources(QVXMulti ${PROJECT_SOURCE_DIR}/resources/qvxmulti.rc)
+endif()
+
+enable_testing()
+
+# The release programs stay small and import Windows' own DLLs only (sizes are deterministic;
+# speed and memory are measured by bench/, never by a test).
+if(CMAKE_BUILD_TYPE MATCHES "^(Release|MinSizeRel)$" AND CMAKE_OBJDUMP AND TARGET QVXMulti)
+  add_test(NAME release_programs_size_and_imports
+           COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP}
+                   "-DPROGRAMS=$<TARGET_FILE:Quorv114>=409600;$<TARGET_FILE:QVXMulti>=262144"
+                   -P ${PROJECT_SOURCE_DIR}/cmake/check_programs.cmake)
 endif()
 
 # GoogleTest built for Windows from the same sources.
@@ -46,35 +87,34 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-enable_testing()
 if(CMAKE_CROSSCOMPILING)
   set(QVX_TEST_RUNNER wine)
 endif()
 
 # Fixtures: each tests/fixtures/<name>_win32.cpp is a small program of its own.
-file(GLOB FIXTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixtures/*_win32.cpp)
+file(GLOB FIXTURES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/fixtures/*_win32.cpp)
 set(QVX_FIXTURE_TARGETS)
 foreach(f IN LISTS FIXTURES)
   get_filename_component(name ${f} NAME_WE)
   string(REGEX REPLACE "_win32$" "" name ${name})
   add_executable(${name} ${f})
-  target_link_libraries(${name} PRIVATE qvx_common_win32)
+  target_link_libraries(${name} PRIVATE qvx_common_win32 oleacc)  # the fake browsers serve accessibility trees
   qvx_gui_program(${name})
   list(APPEND QVX_FIXTURE_TARGETS ${name})
 endforeach()
 
 # The end-to-end driver: what every scenario uses to start and watch the real programs.
-file(GLOB E2E_DRIVER CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+file(GLOB E2E_DRIVER CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/driver/*.cpp)
 if(NOT E2E_DRIVER)
   return()
 endif()
 add_library(qvx_e2e_driver STATIC ${E2E_DRIVER})
 # The fake browser helpers read addresses the way the program does.
-target_link_libraries(qvx_e2e_driver PUBLIC qvx_main_win32 GTest::gtest)
-target_include_directories(qvx_e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e)
+target_link_libraries(qvx_e2e_driver PUBLIC qvx_main_win32 psapi GTest::gtest)
+target_include_directories(qvx_e2e_driver PUBLIC ${PROJECT_SOURCE_DIR}/tests/e2e)
 
 # Win32 tests of the program's own parts, in one program.
-file(GLOB WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+file(GLOB WIN32_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp)
 if(WIN32_TESTS)
   add_executable(qvx_win32_tests ${WIN32_TESTS})
   target_link_libraries(qvx_win32_tests PRIVATE qvx_main_win32 qvx_e2e_driver GTest::gtest_main)
@@ -85,7 +125,7 @@ if(WIN32_TESTS)
 endif()
 
 # End-to-end scenarios: one program per tests/e2e/<area>_test.cpp.
-file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*_test.cpp)
 foreach(f IN LISTS E2E_TESTS)
   get_filename_component(name ${f} NAME_WE)
   add_executable(e2e_${name} ${f})
@@ -97,3 +137,30 @@ foreach(f IN LISTS E2E_TESTS)
   add_test(NAME e2e_${name} COMMAND ${QVX_TEST_RUNNER} $<TARGET_FILE:e2e_${name}>)
   set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 900)
 endforeach()
+
+
+# The benchmark and its reference programs (bench/, run by scripts/bench.sh, never by CTest).
+file(GLOB BENCH_PROGRAMS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_win32.cpp)
+foreach(f IN LISTS BENCH_PROGRAMS)
+  get_filename_component(name ${f} NAME_WE)
+  string(REGEX REPLACE "_win32$" "" name ${name})
+  add_executable(${name} EXCLUDE_FROM_ALL ${f})
+  target_link_libraries(${name} PRIVATE qvx_settings shell32 user32)
+  if(name STREQUAL "bench")
+    target_link_libraries(bench PRIVATE qvx_e2e_driver)
+    if(MINGW)
+      target_link_options(bench PRIVATE -municode)
+    endif()
+  else()
+    qvx_gui_program(${name})
+  endif()
+endforeach()
+add_custom_target(benchmark DEPENDS bench reference_tray many_windows Quorv114 ${QVX_FIXTURE_TARGETS})
+
+# The README's pictures (run by scripts/screenshots.sh, not a test).
+add_executable(readme_screenshots EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tests/screenshots/readme_screenshots_win32.cpp)
+target_link_libraries(readme_screenshots PRIVATE qvx_e2e_driver)
+if(MINGW)
+  target_link_options(readme_screenshots PRIVATE -municode)
+endif()
+add_dependencies(readme_screenshots Quorv114 QVXMulti)

@@ -4,7 +4,7 @@
 Usage: make_images.py OUTDIR
 
 Writes QVX1.ico .. QVX17.ico (tray, one per instance number), QVXSPLASH.ico,
-ZOLTEIZER.ico, APPICON.ico, FORMICON.ico and QUORVEXPIC.bmp into OUTDIR.
+APPICON.ico, FORMICON.ico and QUORVEXPIC.bmp into OUTDIR.
 Everything is drawn from shapes here with the standard library only. No
 trigonometry is used, so the bytes come out the same on every run and host.
 """
@@ -434,18 +434,6 @@ def splash_icon(size):
     return c
 
 
-def zolteizer_icon(size):
-    """Bold 'Z' monogram on an orange rounded square."""
-    c, k = Canvas(size, size), size / 16.0
-    glossy(c, RoundRect(0, 0, 16 * k, 16 * k, 4 * k), RoundRect(k, k, 15 * k, 15 * k, 3 * k),
-           (244, 110, 28), (8, 3.5, 7, 3.5))
-    z = [(4, 3.5), (12, 3.5), (12, 5.5), (7, 10.5), (12, 10.5), (12, 12.5), (4, 12.5), (4, 10.5),
-         (9, 5.5), (4, 5.5)]
-    c.fill(Polygon([((x + 0.6) * k, (y + 0.6) * k) for x, y in z]), (120, 40, 0))
-    c.fill(Polygon([(x * k, y * k) for x, y in z]), WHITE)
-    return c
-
-
 BOLT = [(10.2, 0.6), (4.4, 8.6), (7.6, 8.6), (5.4, 15.4), (13.0, 6.4), (9.6, 6.4), (12.6, 0.6)]
 
 
@@ -521,8 +509,10 @@ def build():
     for n in range(1, 18):
         files["QVX%d.ico" % n] = ico_bytes([(tray_icon(n, 16), dib_4bpp),
                                             (tray_icon(n, 32), dib_32bpp)])
-    for name, draw, sizes in (("QVXSPLASH", splash_icon, (16, 32, 48)),
-                              ("ZOLTEIZER", zolteizer_icon, (16, 32, 48)),
+    # Each icon at the sizes that are shown: the tray and windows take 16 and 32 (the
+    # small and large icon at 100 % and 200 %); the window-reuse box loads QVXSPLASH at the
+    # large-icon size; Explorer shows the program icons (APPICON, FORMICON) at 48 as well.
+    for name, draw, sizes in (("QVXSPLASH", splash_icon, (16, 32)),
                               ("APPICON", app_icon, (16, 32, 48)),
                               ("FORMICON", form_icon, (16, 32, 48))):
         files[name + ".ico"] = ico_bytes([(draw(s), dib_32bpp) for s in sizes])

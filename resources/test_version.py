@@ -1,4 +1,5 @@
-"""Checks that version.h, app.manifest and the VERSIONINFO blocks agree.
+"""Checks that the version written once in CMakeLists.txt reaches version.h, app.manifest and
+the VERSIONINFO blocks, as cmake/version.cmake writes them.
 
 Run: python3 -m unittest discover -s resources -p "test_*.py"
 """
@@ -8,23 +9,37 @@ from pathlib import Path
 import re
 import shutil
 import subprocess
+import tempfile
 import unittest
 import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(HERE)
 WINDRES = shutil.which("x86_64-w64-mingw32-windres")
 
 
-def macros():
-    text = Path(os.path.join(HERE, "version.h")).read_text()
+def project_version():
+    text = Path(os.path.join(ROOT, "CMakeLists.txt")).read_text()
+    return re.search(r"project\(Quorvex VERSION (\d+)\.(\d+)\.(\d+)", text).groups()
+
+
+def macros(folder):
+    text = Path(os.path.join(folder, "version.h")).read_text()
     return dict(re.findall(r"^#define[ \t]+(QVX_\w+)[ \t]+(.+?)[ \t]*$", text, re.M))
 
 
 class VersionTest(unittest.TestCase):
     def setUp(self):
-        m = macros()
+        self.out = tempfile.TemporaryDirectory()
+        self.addCleanup(self.out.cleanup)
+        self.generated = self.out.name
+        version = project_version()
+        subprocess.run(["cmake", "-DVERSION=" + ".".join(version), "-DOUT=" + self.generated,
+                        "-P", os.path.join(ROOT, "cmake", "version.cmake")], check=True, capture_output=True)
+        m = macros(self.generated)
         self.m = m
         self.major, self.minor, self.rev = (int(m["QVX_VERSION_" + k]) for k in ("MAJOR", "MINOR", "REVISION"))
+        self.assertEqual((self.major, self.minor, self.rev), tuple(int(v) for v in version))
 
     def test_strings_follow_numbers(self):
         self.assertEqual(self.m["QVX_FILE_VERSION_STR"],
@@ -33,7 +48,7 @@ class VersionTest(unittest.TestCase):
                          '"%d.%d.%d"' % (self.major, self.minor, self.rev))
 
     def test_manifest(self):
-        root = ET.parse(os.path.join(HERE, "app.manifest")).getroot()
+        root = ET.parse(os.path.join(self.generated, "app.manifest")).getroot()
         ns = "{urn:schemas-microsoft-com:asm.v1}"
         ident = root.find(ns + "assemblyIdentity")
         self.assertEqual(ident.get("version"), "%d.%d.%d.0" % (self.major, self.minor, self.rev))
@@ -48,7 +63,7 @@ class VersionTest(unittest.TestCase):
     def test_versioninfo_compiles_with_expected_values(self):
         for rc, exe, desc in (("version_quorv114.rc", "Quorv114.exe", "Quorvex"),
                               ("version_qvxmulti.rc", "QVXMulti.exe", "Quorvex Multi-Instance Creator")):
-            out = subprocess.run([WINDRES, "-I", HERE, os.path.join(HERE, rc), "-O", "rc"],
+            out = subprocess.run([WINDRES, "-I", self.generated, "-I", HERE, os.path.join(HERE, rc), "-O", "rc"],
                                  capture_output=True, text=True, check=True).stdout
             nums = "%d, %d, %d, 0" % (self.major, self.minor, self.rev)
             self.assertIn("FILEVERSION " + nums, out)

@@ -27,7 +27,4 @@ browser_args=()
 if [ -f "$build/windows/bin/fake_browser.exe" ]; then
   browser_args=(--browser "Z:$(echo "$build/windows/bin/fake_browser.exe" | tr / '\\')")
 fi
-mkdir -p "$build/screenshots"
-"$root/scripts/wine-testbed.sh" "${browser_args[@]}" env \
-  QVX_SCREENSHOT_DIR="Z:$(echo "$build/screenshots" | tr / '\\')" \
-  ctest --test-dir "$build/windows" --output-on-failure
+"$root/scripts/wine-testbed.sh" "${browser_args[@]}" ctest --test-dir "$build/windows" --output-on-failure

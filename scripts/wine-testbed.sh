@@ -43,7 +43,8 @@ trap 'exit 130' INT TERM
 
 # Xvfb picks a free display number itself and reports it, so parallel runs never share one.
 exec 3>"$workdir/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
+# Room for a desktop of many programs (the benchmark's): every Wine process is an X client.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -maxclients 2048 >"$workdir/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 display=""

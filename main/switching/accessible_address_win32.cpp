@@ -12,6 +12,31 @@ static_assert(kRoleToolBar == ROLE_SYSTEM_TOOLBAR && kRoleDocument == ROLE_SYSTE
               kStateReadOnly == STATE_SYSTEM_READONLY);
 
 namespace {
+// oleacc.dll is not one of the DLLs Windows always takes from its own folder, and the program
+// may run from a folder anyone can write to: it is loaded from System32 only, when first needed,
+// and stays loaded for the life of the process.
+struct AccessibilityFunctions {
+  decltype(&::AccessibleChildren) accessibleChildren = nullptr;
+  decltype(&::ObjectFromLresult) objectFromLresult = nullptr;
+};
+
+template <typename Function>
+Function Export(HMODULE dll, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+}
+
+const AccessibilityFunctions& Accessibility() {
+  static const AccessibilityFunctions functions = [] {
+    AccessibilityFunctions f;
+    if (const HMODULE dll = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+      f.accessibleChildren = Export<decltype(f.accessibleChildren)>(dll, "AccessibleChildren");
+      f.objectFromLresult = Export<decltype(f.objectFromLresult)>(dll, "ObjectFromLresult");
+    }
+    return f;
+  }();
+  return functions;
+}
+
 // One request for the client object; a browser that is busy or hung is given up on after this.
 constexpr UINT kObjectRequestTimeoutMs = 1000;
 
@@ -28,7 +53,7 @@ class WindowTree final : public AccessibleTree {
     // AccessibleChildren asks for the count itself and returns no more children than there are.
     std::vector<VARIANT> children(most);
     long obtained = 0;
-    if (FAILED(AccessibleChildren(parent.Get(), 0, static_cast<long>(children.size()), children.data(), &obtained))) {
+    if (FAILED(Accessibility().accessibleChildren(parent.Get(), 0, static_cast<long>(children.size()), children.data(), &obtained))) {
       return found;
     }
     for (long i = 0; i < obtained; ++i) {
@@ -105,13 +130,13 @@ AddressRead ReadAccessibleAddress(HWND window) {
   // Once per thread: the pool's threads serve one read after another, and the apartment (with
   // what it learnt about the browsers' processes) stays ready between them.
   thread_local const ScopedComInit com(COINIT_MULTITHREADED);
-  if (!com.Succeeded()) return {};
+  if (!com.Succeeded() || !Accessibility().accessibleChildren || !Accessibility().objectFromLresult) return {};
   // A browser that switches its accessibility on when first asked answers 0 to that request.
   LRESULT answer = RequestClientObject(window);
   if (answer == 0) answer = RequestClientObject(window);
   if (answer == 0) return {};
   ComPtr<IAccessible> client;
-  if (FAILED(ObjectFromLresult(answer, __uuidof(IAccessible), 0, client.PutVoid())) || !client) return {};
+  if (FAILED(Accessibility().objectFromLresult(answer, __uuidof(IAccessible), 0, client.PutVoid())) || !client) return {};
   WindowTree tree(std::move(client));
   return FindAddressField(tree);
 }

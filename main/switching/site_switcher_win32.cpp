@@ -21,8 +21,8 @@ constexpr UINT_PTR kDeadlineTimer = 1;
 constexpr ULONGLONG kReadBudgetMs = 1500;
 constexpr ULONGLONG kShortestReadMs = 300;
 
-// The hook's callback carries no context: the switcher of this (user-interface) thread.
-thread_local SiteSwitcher* foregroundListener = nullptr;
+// The hook's callback carries no context: the one switcher, on the user-interface thread.
+SiteSwitcher* foregroundListener = nullptr;
 
 // What the reading threads hand back; shared with them, as a read may outlive its press.
 struct Reads {

@@ -1,0 +1,255 @@
+// Measures Quorv114 against the reference programs, side by side in one run, on a desktop of
+// N top-level windows in other processes (a tenth of them the site's browser windows), and
+// prints the figures and their ratios. Memory, idle wake-ups and file descriptors are read
+// from the Linux side of Wine (/proc through drive Z:), since Wine does not count GUI
+// resources or handles per process.
+//
+//   bench.exe [--windows 100,400,1600] [--toggles 1000] [--starts 5] [--browser-class IEFrame]
+//             [--browser-args "extra fake_browser.exe options"]
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "driver/desktop.h"
+#include "driver/fake_browser.h"
+#include "driver/quorvex_app.h"
+
+using namespace e2e;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+struct Options {
+  std::vector<int> windows{100, 400, 1600};
+  int toggles = 1000, starts = 5;
+  std::wstring browserClass = L"IEFrame", browserArgs;
+};
+
+struct UnixFigures {
+  long rssKb = 0, privateKb = 0, fds = 0, contextSwitches = 0;
+};
+
+struct Figures {
+  std::vector<double> startMs, toggleMs;
+  UnixFigures idle, after;
+  size_t windowsBefore = 0, windowsAfter = 0;
+  long wakeups = 0;
+  int missed = 0;
+};
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Quantile(std::vector<double> v, double q) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  return v[std::min(v.size() - 1, static_cast<size_t>(q * static_cast<double>(v.size())))];
+}
+
+std::string ReadUnixFile(const std::wstring& path) {
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return {};
+  std::string text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got) text.append(buffer, got);
+  CloseHandle(f);
+  return text;
+}
+
+std::vector<std::wstring> Entries(const std::wstring& dir) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((dir + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (found.cFileName[0] != L'.') names.push_back(found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+long Field(const std::string& status, const char* name) {
+  const size_t at = status.find(name);
+  return at == std::string::npos ? 0 : std::atol(status.c_str() + at + std::strlen(name));
+}
+
+// The Linux process that runs the program: the one whose command line holds the text (the
+// machine may run other Wine prefixes with programs of the same name).
+std::wstring UnixProcessDir(const std::wstring& commandLineText) {
+  const std::string name(commandLineText.begin(), commandLineText.end());
+  for (const std::wstring& entry : Entries(L"Z:\\proc")) {
+    if (entry.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+    const std::string commandLine = ReadUnixFile(L"Z:\\proc\\" + entry + L"\\cmdline");
+    if (commandLine.find(name) != std::string::npos) return L"Z:\\proc\\" + entry;
+  }
+  return {};
+}
+
+UnixFigures ReadUnixFigures(const std::wstring& commandLineText) {
+  UnixFigures figures;
+  const std::wstring dir = UnixProcessDir(commandLineText);
+  if (dir.empty()) return figures;
+  const std::string status = ReadUnixFile(dir + L"\\status");
+  figures.rssKb = Field(status, "VmRSS:");
+  figures.privateKb = Field(status, "RssAnon:");
+  figures.fds = static_cast<long>(Entries(dir + L"\\fd").size());
+  for (const std::wstring& task : Entries(dir + L"\\task")) {
+    const std::string taskStatus = ReadUnixFile(dir + L"\\task\\" + task + L"\\status");
+    figures.contextSwitches += Field(taskStatus, "voluntary_ctxt_switches:") + Field(taskStatus, "nonvoluntary_ctxt_switches:");
+  }
+  return figures;
+}
+
+size_t WindowsOf(DWORD pid) {
+  size_t count = 0;
+  for (HWND top : TopLevelWindowsOf(pid, false)) {
+    ++count;
+    EnumChildWindows(top, [](HWND, LPARAM n) { ++*reinterpret_cast<size_t*>(n); return TRUE; },
+                     reinterpret_cast<LPARAM>(&count));
+  }
+  return count;
+}
+
+// One of the two programs under measurement: how to start it, see it ready and end it.
+class Subject {
+ public:
+  Subject(bool reference, const std::wstring& keyword, const std::wstring& browserClass)
+      : reference_(reference), keyword_(keyword), browserClass_(browserClass), app_(dir_.Path()) {
+    const std::string k(keyword.begin(), keyword.end());
+    app_.Write(L"QuorvexSettings.txt", "QVX2\r\nFAKE BROWSER\r\n" + k + "\r\nhttps://start-" + k + ".test/\r\n\r\n");
+    app_.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
+  }
+  // What only this program's command line holds: the reference's name (no other program runs
+  // it), or the path of the program's own copy.
+  std::wstring CommandLineText() const { return reference_ ? L"reference_tray.exe" : app_.File(kMainExe); }
+  // Starts the program; the time until its window says icon and hotkeys are up, or -1.
+  double Start() {
+    const auto begin = Clock::now();
+    if (reference_) process_ = Process::Start(BinFile(L"reference_tray.exe"), qvx_test::Quoted(keyword_) + L" " + browserClass_, dir_.Path());
+    else app_.Start();
+    const DWORD pid = Pid();
+    const wchar_t* windowClass = reference_ ? L"QuorvexReferenceTray" : kMainWindowClass;
+    while (Clock::now() - begin < 30s) {
+      HWND main = FindTopLevel(pid, windowClass);
+      if (main && GetPropW(main, L"QuorvexInTray")) return Ms(Clock::now() - begin);
+      Sleep(1);
+    }
+    return -1;
+  }
+  void Stop() {
+    if (!reference_) { app_.Exit(); return; }
+    PostMessageW(FindTopLevel(Pid(), L"QuorvexReferenceTray"), WM_CLOSE, 0, 0);
+    process_.WaitForExit();
+  }
+  DWORD Pid() { return reference_ ? process_.Id() : app_.Pid(); }
+
+ private:
+  bool reference_;
+  std::wstring keyword_, browserClass_;
+  TempDir dir_;
+  QuorvexApp app_;
+  Process process_;
+};
+
+Figures Measure(Subject& subject, const std::vector<HWND>& site, const Options& options) {
+  Figures f;
+  for (int i = 0; i < options.starts; ++i) {
+    f.startMs.push_back(subject.Start());
+    subject.Stop();
+  }
+  subject.Start();
+  Sleep(2000);  // a benchmark, not a test: let the start-up's after-work finish before "idle"
+  f.windowsBefore = WindowsOf(subject.Pid());
+  const UnixFigures before = ReadUnixFigures(subject.CommandLineText());
+  Sleep(10000);
+  f.idle = ReadUnixFigures(subject.CommandLineText());
+  f.wakeups = f.idle.contextSwitches - before.contextSwitches;
+  for (int i = 0; i < options.toggles; ++i) {
+    const HWND front = GetForegroundWindow();
+    const auto begin = Clock::now();
+    PressChord({VK_CONTROL, VK_MENU, 'K'});
+    HWND now = nullptr;
+    while (Clock::now() - begin < 3s) {
+      now = GetForegroundWindow();
+      if (now != front && std::find(site.begin(), site.end(), now) != site.end()) break;
+      Sleep(0);
+    }
+    if (now != front && std::find(site.begin(), site.end(), now) != site.end()) f.toggleMs.push_back(Ms(Clock::now() - begin));
+    else ++f.missed;
+  }
+  Sleep(2000);
+  f.after = ReadUnixFigures(subject.CommandLineText());
+  f.windowsAfter = WindowsOf(subject.Pid());
+  subject.Stop();
+  return f;
+}
+
+void Row(const char* figure, double program, double reference) {
+  if (reference == 0) std::printf("| %-40s | %10.1f | %10.1f |       - |\n", figure, program, reference);
+  else std::printf("| %-40s | %10.1f | %10.1f | %6.2fx |\n", figure, program, reference, program / reference);
+}
+
+void Report(int n, const Options& options, const Figures& p, const Figures& r) {
+  std::printf("\n%d top-level windows (%d site windows of class %ls), %d toggles, %d starts\n\n", n, n / 10,
+              options.browserClass.c_str(), options.toggles, options.starts);
+  std::printf("| %-40s | %10s | %10s | %7s |\n|---|---:|---:|---:|\n", "figure", "Quorv114", "reference", "ratio");
+  Row("start-up to icon and hotkeys, median ms", Quantile(p.startMs, 0.5), Quantile(r.startMs, 0.5));
+  Row("toggle latency, median ms", Quantile(p.toggleMs, 0.5), Quantile(r.toggleMs, 0.5));
+  Row("toggle latency, p90 ms", Quantile(p.toggleMs, 0.9), Quantile(r.toggleMs, 0.9));
+  Row("toggles missed (no site window in 3 s)", p.missed, r.missed);
+  Row("working set (VmRSS) idle, KB", p.idle.rssKb, r.idle.rssKb);
+  Row("private resident (RssAnon) idle, KB", p.idle.privateKb, r.idle.privateKb);
+  Row("working set after the toggles, KB", p.after.rssKb, r.after.rssKb);
+  Row("private resident after the toggles, KB", p.after.privateKb, r.after.privateKb);
+  Row("context switches in 10 s idle", p.wakeups, r.wakeups);
+  Row("windows (top-level and child) before", static_cast<double>(p.windowsBefore), static_cast<double>(r.windowsBefore));
+  Row("windows (top-level and child) after", static_cast<double>(p.windowsAfter), static_cast<double>(r.windowsAfter));
+  Row("unix file descriptors idle", p.idle.fds, r.idle.fds);
+  Row("unix file descriptors after", p.after.fds, r.after.fds);
+  std::fflush(stdout);
+}
+
+std::vector<int> Numbers(const std::wstring& text) {
+  std::vector<int> numbers;
+  for (size_t at = 0; at < text.size();) {
+    numbers.push_back(_wtoi(text.c_str() + at));
+    const size_t comma = text.find(L',', at);
+    at = comma == std::wstring::npos ? text.size() : comma + 1;
+  }
+  return numbers;
+}
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  Options options;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::wstring name = argv[i], value = argv[i + 1];
+    if (name == L"--windows") options.windows = Numbers(value);
+    else if (name == L"--toggles") options.toggles = _wtoi(value.c_str());
+    else if (name == L"--starts") options.starts = _wtoi(value.c_str());
+    else if (name == L"--browser-class") options.browserClass = value;
+    else if (name == L"--browser-args") options.browserArgs = value;
+  }
+  for (int n : options.windows) {
+    const std::wstring keyword = qvx_test::UniqueToken();
+    Process rest = Process::Start(BinFile(L"many_windows.exe"), std::to_wstring(n - n / 10), L"");
+    std::vector<qvx_test::FakeBrowser> browsers;
+    std::vector<HWND> site;
+    for (int i = 0; i < n / 10; ++i) {
+      browsers.push_back(qvx_test::FakeBrowser::Open(
+          options.browserArgs + L" https://" + keyword + L".test/" + std::to_wstring(i), options.browserClass));
+      site.push_back(browsers.back().frame);
+    }
+    WaitFor([&] { return TopLevelWindowsOf(rest.Id(), true).size() == static_cast<size_t>(n - n / 10); }, 60s);
+    Subject program(false, keyword, options.browserClass), reference(true, keyword, options.browserClass);
+    const Figures r = Measure(reference, site, options);
+    const Figures p = Measure(program, site, options);
+    Report(n, options, p, r);
+  }
+  return 0;
+}

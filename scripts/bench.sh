@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The benchmark: builds the release programs and the reference programs, prints both programs'
+# sizes and imported DLLs, then measures Quorv114 against the references under Wine in a
+# throw-away prefix and display, with the machine's load before and after the run.
+#
+#   scripts/bench.sh [--windows 100,400,1600] [--toggles 1000] [--starts 5]
+#                    [--browser-class IEFrame] [--browser-args "..."]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QVX_BUILD_DIR:-$root/build}/windows
+
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j "${QVX_JOBS:-2}" --target benchmark QVXMulti >/dev/null
+
+echo "| program | bytes | imported DLLs |"
+echo "|---|---:|---|"
+for exe in Quorv114 QVXMulti; do
+  file="$build/bin/$exe.exe"
+  dlls=$(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/.*DLL Name: //p' | sort -f | paste -sd' ')
+  echo "| $exe.exe | $(stat -c %s "$file") | $dlls |"
+done
+echo
+echo "load before: $(cat /proc/loadavg) ($(nproc) cores)"
+"$root/scripts/wine-testbed.sh" wine "$build/bin/bench.exe" "$@"
+echo
+echo "load after: $(cat /proc/loadavg)"
