@@ -241,8 +241,8 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<qvx_test::FakeBrowser> browsers;
     std::vector<HWND> site;
     for (int i = 0; i < n / 10; ++i) {
-      browsers.push_back(qvx_test::FakeBrowser::Open(
-          options.browserArgs + L" https://" + keyword + L".test/" + std::to_wstring(i), options.browserClass));
+      browsers.push_back(
+          qvx_test::FakeBrowser::Open(options.browserArgs + L" https://" + keyword + L".test/" + std::to_wstring(i)));
       site.push_back(browsers.back().frame);
     }
     WaitFor([&] { return TopLevelWindowsOf(rest.Id(), true).size() == static_cast<size_t>(n - n / 10); }, 60s);

@@ -53,7 +53,6 @@ bool MainWindow::Start() {
 }
 
 void MainWindow::FinishStartup(int hotkeyFailures) {
-  EnsureComInitialised();
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   // The "SplashShow" value is read (and set to "Y" when missing) before any box appears.
@@ -130,13 +129,11 @@ void MainWindow::RegisterHotkeysAndReport() {
 }
 
 void MainWindow::ToggleSiteWindows() {
-  EnsureComInitialised();
   const SharedState& state = parts_.state;
   parts_.switcher.Toggle({state.BrowserTextKeyword, state.URLKeyword, state.LaunchURL});
 }
 
 void MainWindow::LaunchNewSession() {
-  EnsureComInitialised();
   parts_.switcher.LaunchNew(parts_.state.LaunchURL);
 }
 

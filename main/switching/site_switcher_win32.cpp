@@ -20,6 +20,7 @@ constexpr UINT_PTR kDeadlineTimer = 1;
 // still gets a short time to read.
 constexpr ULONGLONG kReadBudgetMs = 1500;
 constexpr ULONGLONG kShortestReadMs = 300;
+constexpr DWORD kMostReadingThreads = 4;
 
 // The hook's callback carries no context: the one switcher, on the user-interface thread.
 SiteSwitcher* foregroundListener = nullptr;
@@ -68,6 +69,20 @@ struct SiteSwitcher::Press {
   std::shared_ptr<Reads> reads;
   std::size_t unfinished;
 };
+
+SiteSwitcher::ReadingThreads::ReadingThreads() {
+  InitializeThreadpoolEnvironment(&environment);
+  pool = CreateThreadpool(nullptr);
+  if (!pool) return;  // the process's own pool serves then
+  SetThreadpoolThreadMaximum(pool, kMostReadingThreads);
+  SetThreadpoolCallbackPool(&environment, pool);
+}
+
+SiteSwitcher::ReadingThreads::~ReadingThreads() {
+  // Reads still running keep their own share of the results and end on their own.
+  if (pool) CloseThreadpool(pool);
+  DestroyThreadpoolEnvironment(&environment);
+}
 
 SiteSwitcher::SiteSwitcher() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -133,7 +148,7 @@ void SiteSwitcher::Start(Waiting next) {
   // Without a window to hear back from the reads, nothing is read: modern windows count on their titles.
   for (std::size_t i = 0; messages_ && i < press_->candidates.size(); ++i) {
     auto job = std::make_unique<ReadJob>(ReadJob{press_->reads, i, press_->candidates[i], messages_.Get(), press_->number});
-    if (TrySubmitThreadpoolCallback(ReadOneWindow, job.get(), nullptr)) {
+    if (TrySubmitThreadpoolCallback(ReadOneWindow, job.get(), &readers_.environment)) {
       job.release();
       ++press_->unfinished;
     }

@@ -48,6 +48,15 @@ class SiteSwitcher {
   void ReadFinished(unsigned pressNumber);
   void Finish();
 
+  // The threads that read addresses: a few at most, since one browser process answers its
+  // windows one after another anyway, and each thread costs memory while it lives.
+  struct ReadingThreads {
+    ReadingThreads();
+    ~ReadingThreads();
+    PTP_POOL pool = nullptr;
+    TP_CALLBACK_ENVIRON environment{};
+  };
+  ReadingThreads readers_;
   ScopedWindow messages_;  // receives the reads' results and the press deadline
   ScopedWinEventHook foregroundHook_;
   ToggleCycle cycle_;
