@@ -155,6 +155,7 @@ foreach(f IN LISTS BENCH_PROGRAMS)
     qvx_gui_program(${name})
   endif()
 endforeach()
+qvx_add_resources(reference_tray ${PROJECT_SOURCE_DIR}/bench/reference_tray.rc)
 add_custom_target(benchmark DEPENDS bench reference_tray many_windows Quorv114 ${QVX_FIXTURE_TARGETS})
 
 # The README's pictures (run by scripts/screenshots.sh, not a test).

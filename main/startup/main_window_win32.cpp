@@ -40,12 +40,12 @@ bool MainWindow::Start() {
   }
   parts_.dialogs.Add(Handle());
   SharedState& state = parts_.state;
-  // The settings file (created when missing), the running flag "1", the values.
-  AllOtherSettingsCheck(state);
+  // The settings file (created when missing) and its values.
+  SettingsFileCheck(state);
   ReadSettingsFile(state);
   if (!IsTrayIconName(state.TrayIconName)) state.TrayIconName = kDefaultTrayIconName;
   EnterTray();
-  HotKeyFileCheck(state);
+  HotkeyFileCheck(state);
   const int failures = RegisterHotkeys(Handle(), state);
   MarkInTray(true);
   PostMessageW(Handle(), kFinishStartupMessage, static_cast<WPARAM>(failures), 0);
@@ -53,6 +53,9 @@ bool MainWindow::Start() {
 }
 
 void MainWindow::FinishStartup(int hotkeyFailures) {
+  // The running flag is only a record (the directory's mutex guards the start); it is written,
+  // with its flush to disk, once the icon and the hotkeys are up.
+  WriteStatusFile(kStatusRunning);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   // The "SplashShow" value is read (and set to "Y" when missing) before any box appears.

@@ -15,15 +15,14 @@ void CreateIfMissing(const std::wstring& path, const Lines& defaults) {
 
 std::wstring StatusFilePath() { return JoinPath(ProgramDirectory(), kStatusFileName); }
 
-void HotKeyFileCheck(SharedState& state) {
+void HotkeyFileCheck(SharedState& state) {
   state.HotkeyFilePath = JoinPath(ProgramDirectory(), kHotkeyFileName);
   CreateIfMissing(state.HotkeyFilePath, DefaultHotkeyFileLines());
 }
 
-void AllOtherSettingsCheck(SharedState& state) {
+void SettingsFileCheck(SharedState& state) {
   state.SettingsFilePath = JoinPath(ProgramDirectory(), kSettingsFileName);
   CreateIfMissing(state.SettingsFilePath, DefaultSettingsFileLines());
-  WriteStatusFile(kStatusRunning);
 }
 
 void ReadSettingsFile(SharedState& state) {

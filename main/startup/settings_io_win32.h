@@ -10,11 +10,10 @@
 namespace qvx {
 
 // Sets HotkeyFilePath and creates a missing hotkey file with six "0" lines.
-void HotKeyFileCheck(SharedState& state);
+void HotkeyFileCheck(SharedState& state);
 
-// Sets SettingsFilePath, creates a missing settings file with its defaults, and writes the
-// running flag "1" into the status file.
-void AllOtherSettingsCheck(SharedState& state);
+// Sets SettingsFilePath and creates a missing settings file with its defaults.
+void SettingsFileCheck(SharedState& state);
 
 // Reads the settings file into the shared state; an unreadable file gives the defaults.
 void ReadSettingsFile(SharedState& state);

@@ -282,7 +282,10 @@ bool MessageBoxSeen::Press(const std::wstring& caption) const {
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, Millis timeout) {
   HWND box = nullptr;
   if (!WaitFor([&] { return (box = MessageBoxOf(processId)) != nullptr; }, timeout)) return std::nullopt;
-  MessageBoxSeen seen{box, TextOf(box), TextOf(ChildById(box, kMessageTextId)), RecogniseIcon(box), {}};
+  // The box may not have painted its icon yet: it is looked at again until one is recognised.
+  BoxIcon icon = BoxIcon::Unknown;
+  WaitFor([&] { return (icon = RecogniseIcon(box)) != BoxIcon::Unknown || !IsWindow(box); }, 3s);
+  MessageBoxSeen seen{box, TextOf(box), TextOf(ChildById(box, kMessageTextId)), icon, {}};
   for (HWND b : Children(box, L"Button")) {
     if (IsWindowVisible(b)) seen.buttons.push_back(Caption(b));
   }
