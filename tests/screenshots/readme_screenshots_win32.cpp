@@ -8,7 +8,8 @@
 #include "driver/desktop.h"
 #include "driver/quorvex_app.h"
 #include "creator_window_ids.h"
-#include "quorvex_alert_ids.h"
+#include "information_form_ids.h"
+#include "settings_dialog_ids.h"
 
 using namespace e2e;
 
@@ -44,10 +45,11 @@ int wmain() {
   QuorvexApp app(dir.Path());
   app.Write(L"QuorvexSettings.txt", "QVX4\r\nINTERNET EXPLORER\r\nEXAMPLE\r\nhttps://www.example.com/\r\nExample Site\r\n");
   app.Write(L"hotkeysetup.txt", "2\r\n76\r\n1\r\n6\r\n84\r\n0\r\n");
-  SetUserDword(kIEMain, L"AllowWindowReuse", 1);  // so that the information form shows
+  const DWORD on = 1;  // so that the information form shows
+  RegSetKeyValueW(HKEY_CURRENT_USER, kIEMain, L"AllowWindowReuse", REG_DWORD, &on, sizeof on);
   app.Start();
-  Take(L"information-form.png", OtherShownWindow(app.Pid(), nullptr, L"#32770", IDC_QuorvexAlert_Text1));
-  DeleteUserValue(kIEMain, L"AllowWindowReuse");
+  Take(L"information-form.png", OtherShownWindow(app.Pid(), nullptr, L"#32770", IDC_INFORMATION_TEXT));
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kIEMain, L"AllowWindowReuse");
   for (HWND w : TopLevelWindowsOf(app.Pid(), true)) PostMessageW(w, WM_CLOSE, 0, 0);
   app.WaitUntilRunning();
 
@@ -60,7 +62,7 @@ int wmain() {
   const HWND about = WaitForTopLevel(app.Pid(), kMainWindowClass, L"Quorvex", true);
   Take(L"about.png", about);
   PostMessageW(ChildById(about, IDC_OPEN_SETTINGS), BM_CLICK, 0, 0);  // the dialog is modal: do not wait for it
-  const HWND settings = OtherShownWindow(app.Pid(), about, L"#32770", IDC_OPEN_SETTINGS);
+  const HWND settings = OtherShownWindow(app.Pid(), about, L"#32770", IDC_DISABLE_ALL_HOTKEYS);
   Take(L"settings-dialog.png", settings);
   PostMessageW(settings, WM_CLOSE, 0, 0);
   PostMessageW(about, WM_CLOSE, 0, 0);
