@@ -28,7 +28,7 @@ endif()
 enable_language(RC)
 include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
 
-set(QVX_WIN_LIBS user32 gdi32 shell32 comctl32 ole32 oleaut32 uuid advapi32 shlwapi)
+set(QVX_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid advapi32 shlwapi)
 
 # Linked as an object of each program, not from a library, so that it is there before the
 # runtime's default handler would be pulled in.

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/common_controls_win32.h"
 #include "common/fs_win32.h"
 #include "common/message_box_win32.h"
 #include "common/scoped_win32.h"
@@ -18,10 +19,7 @@ int Main(HINSTANCE instance) {
     return 0;
   }
 
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES;
-  InitCommonControlsEx(&controls);
+  LoadCommonControls(ICC_STANDARD_CLASSES);
   const ScopedComInit com;  // for the shortcuts
   CreatorWindow(instance).Run();
   return 0;

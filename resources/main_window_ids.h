@@ -1,6 +1,7 @@
 #pragma once
 // Identifiers of the main window (shown only as the About window) and its tray menu.
 #define IDD_MAIN_WINDOW 100
+#define IDD_ABOUT_CONTENT 101
 #define IDC_ABOUT_PICTURE 1001
 #define IDC_ABOUT_VERSION 1002
 #define IDC_ABOUT_CREDIT 1003

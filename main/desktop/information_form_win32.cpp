@@ -1,6 +1,7 @@
 #include "main/desktop/information_form_win32.h"
 
 #include "information_form_ids.h"
+#include "common/common_controls_win32.h"
 #include "main/desktop/desktop_texts.h"
 #include "main/startup/user_settings_win32.h"
 
@@ -38,6 +39,7 @@ void InformationForm::ShowIfWindowReuseOn(HINSTANCE instance, const std::wstring
     return;
   }
   if (!Handle()) {
+    LoadCommonControls(ICC_STANDARD_CLASSES);
     if (!CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_INFORMATION_FORM), nullptr, Procedure,
                             reinterpret_cast<LPARAM>(this))) {
       return;

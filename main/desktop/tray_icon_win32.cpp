@@ -1,8 +1,8 @@
 #include "main/desktop/tray_icon_win32.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
+#include "common/window_icons_win32.h"
 #include "main/desktop/desktop_texts.h"
 
 namespace qvx {
@@ -54,8 +54,8 @@ bool TrayIcon::AddAgain() {
 }
 
 void TrayIcon::ReloadImage() {
-  ScopedIcon image;
-  if (FAILED(LoadIconMetric(instance_, iconName_.c_str(), LIM_SMALL, image.Put()))) return;
+  ScopedIcon image(LoadIconSized(instance_, iconName_, GetSystemMetrics(SM_CXSMICON)));
+  if (!image) return;
   data_.hIcon = image.Get();
   if (wanted_) {
     NOTIFYICONDATAW change = data_;

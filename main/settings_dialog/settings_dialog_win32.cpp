@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/ansi_win32.h"
+#include "common/common_controls_win32.h"
 #include "common/dialog_win32.h"
 #include "common/fs_win32.h"
 #include "common/message_box_win32.h"
@@ -69,6 +70,7 @@ class SettingsDialogWindow final : public DialogWindow {
   explicit SettingsDialogWindow(SettingsHost& host) : host_(host), state_(host.State()) {}
 
   void ShowModal() {
+    LoadCommonControls(ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS | ICC_BAR_CLASSES);  // hotkey boxes, tooltips
     DialogBoxParamW(host_.ModuleInstance(), MAKEINTRESOURCEW(IDD_SETTINGS_DIALOG), host_.Window(), Procedure,
                     reinterpret_cast<LPARAM>(static_cast<DialogWindow*>(this)));
   }

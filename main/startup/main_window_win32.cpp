@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/common_controls_win32.h"
 #include "common/message_box_win32.h"
 #include "main/desktop/desktop_texts.h"
 #include "main/desktop/hotkey_pass.h"
@@ -24,6 +25,13 @@ constexpr UINT kHotkeyWarningMessage = WM_APP + 2;
 // Retries the tray icon while the shell refuses it (no notification area yet).
 constexpr UINT_PTR kTrayRetryTimer = 2;
 constexpr UINT kTrayRetryInterval = 2000;
+
+// The About window's controls sit in a child dialog; their commands are the main window's.
+INT_PTR CALLBACK ForwardCommands(HWND content, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_COMMAND) return FALSE;
+  SendMessageW(GetParent(content), WM_COMMAND, wParam, lParam);
+  return TRUE;
+}
 } // namespace
 
 MainWindow::~MainWindow() {
@@ -56,8 +64,6 @@ void MainWindow::FinishStartup(int hotkeyFailures) {
   // The running flag is only a record (the directory's mutex guards the start); it is written,
   // with its flush to disk, once the icon and the hotkeys are up.
   WriteStatusFile(kStatusRunning);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
   // The "SplashShow" value is read (and set to "Y" when missing) before any box appears.
   const std::wstring splashShow = ReadSplashShowAtStart();
   if (hotkeyFailures != 0) ShowHotkeyWarning(hotkeyFailures);
@@ -84,19 +90,22 @@ void MainWindow::ApplyTrayIcon() {
 }
 
 void MainWindow::PrepareAboutWindow() {
-  if (aboutPrepared_) return;
-  aboutPrepared_ = true;
+  if (aboutContent_) return;
   ApplyTrayIcon();
+  LoadCommonControls(ICC_STANDARD_CLASSES);
+  aboutContent_ = CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUT_CONTENT), Handle(), ForwardCommands, 0);
+  if (!aboutContent_) return;
   picture_.Reset(static_cast<HBITMAP>(LoadImageW(instance_, L"QUORVEXPIC", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-  SendDlgItemMessageW(Handle(), IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.Get()));
-  SetDlgItemTextW(Handle(), IDC_ABOUT_VERSION,
+  SendDlgItemMessageW(aboutContent_, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
+                      reinterpret_cast<LPARAM>(picture_.Get()));
+  SetDlgItemTextW(aboutContent_, IDC_ABOUT_VERSION,
                   VersionLine(QVX_VERSION_MAJOR, QVX_VERSION_MINOR, QVX_VERSION_REVISION).c_str());
   LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(aboutContent_, WM_GETFONT, 0, 0)), sizeof font, &font);
   font.lfWeight = FW_BOLD;
   font.lfItalic = TRUE;
   sloganFont_.Reset(CreateFontIndirectW(&font));
-  SendDlgItemMessageW(Handle(), IDC_ABOUT_SLOGAN, WM_SETFONT, reinterpret_cast<WPARAM>(sloganFont_.Get()), TRUE);
+  SendDlgItemMessageW(aboutContent_, IDC_ABOUT_SLOGAN, WM_SETFONT, reinterpret_cast<WPARAM>(sloganFont_.Get()), TRUE);
 }
 
 void MainWindow::MarkInTray(bool inTray) {

@@ -76,7 +76,7 @@ class MainWindow : public DialogWindow, public SettingsHost {
   const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   bool inTray_ = false;
   bool retryingTray_ = false;
-  bool aboutPrepared_ = false;
+  HWND aboutContent_ = nullptr;  // a child of the main window, made with the first About
   bool ending_ = false;
   std::optional<ScopedComInit> com_;
   WindowIcons icons_;

@@ -102,11 +102,14 @@ TEST_F(Desktop, TrayMenuAboutAndCloseBoxReRegisterFromTheFileAndExitFreesEveryth
   EXPECT_TRUE(StaysAlive());
   EXPECT_EQ(TrayIcons().size(), 1u);
   EXPECT_FALSE(HotkeyIsFree(kCtrlAlt, 'J'));
+  // In the tray, the program has not loaded the common controls: its About controls wait.
+  EXPECT_FALSE(HasLoadedModule(app.Pid(), L"comctl32.dll"));
   ChooseMenuItem(2);  // past "&Open New Instance" and the separator: "&About"
   HWND about = WaitForAbout();
   ASSERT_NE(about, nullptr) << "About was not shown";
   EXPECT_EQ(TextOf(ChildById(about, IDC_ABOUT_VERSION)), L"Quorvex v1.1.4");
   EXPECT_NE(SendMessageW(ChildById(about, IDC_ABOUT_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+  EXPECT_TRUE(HasLoadedModule(app.Pid(), L"comctl32.dll"));
   EXPECT_TRUE(WaitForTrayIconCount(0)) << "the icon stays while About is shown";
   EXPECT_TRUE(HotkeyIsFree(kCtrlAlt, 'J')) << "hotkeys stay registered while About is shown";
   // The close box brings back the icon and the hotkeys as the file holds them now.

@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -117,6 +119,19 @@ HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wst
     if (ClassOf(w) == className && (title.empty() || TextOf(w) == title)) return w;
   }
   return nullptr;
+}
+
+bool HasLoadedModule(DWORD processId, const std::wstring& fileName) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof module;
+  bool found = false;
+  for (BOOL more = Module32FirstW(snapshot, &module); more && !found; more = Module32NextW(snapshot, &module)) {
+    found = lstrcmpiW(module.szModule, fileName.c_str()) == 0;
+  }
+  CloseHandle(snapshot);
+  return found;
 }
 
 HWND ChildById(HWND parent, int id) {

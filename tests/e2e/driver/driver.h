@@ -89,6 +89,8 @@ inline HWND WaitForTopLevel(DWORD processId, const std::wstring& className, cons
   return found;
 }
 HWND ChildById(HWND parent, int id);
+// Whether the process has loaded the DLL of that file name (case ignored).
+bool HasLoadedModule(DWORD processId, const std::wstring& fileName);
 
 // ---- message boxes: class #32770 with the static 0xFFFF ------------------------------------
 enum class BoxIcon { None, Information, Exclamation, Critical, Question, Unknown };
