@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver/desktop.h"
@@ -36,7 +37,7 @@ struct UnixFigures {
 
 struct Figures {
   std::vector<double> startMs, toggleMs;
-  UnixFigures idle, after;
+  UnixFigures idle, after, settled;
   size_t windowsBefore = 0, windowsAfter = 0;
   long wakeups = 0;
   int missed = 0;
@@ -156,12 +157,18 @@ class Subject {
   Process process_;
 };
 
-Figures Measure(Subject& subject, const std::vector<HWND>& site, const Options& options) {
-  Figures f;
-  for (int i = 0; i < options.starts; ++i) {
-    f.startMs.push_back(subject.Start());
-    subject.Stop();
+// The start-ups alternate between the two programs, so that a change in the machine's load
+// falls on both alike.
+void MeasureStarts(Subject& program, Figures& p, Subject& reference, Figures& r, int starts) {
+  for (int i = 0; i < starts; ++i) {
+    for (auto [subject, figures] : {std::pair{&reference, &r}, std::pair{&program, &p}}) {
+      figures->startMs.push_back(subject->Start());
+      subject->Stop();
+    }
   }
+}
+
+void Measure(Subject& subject, const std::vector<HWND>& site, const Options& options, Figures& f) {
   subject.Start();
   Sleep(2000);  // a benchmark, not a test: let the start-up's after-work finish before "idle"
   f.windowsBefore = WindowsOf(subject.Pid());
@@ -185,8 +192,9 @@ Figures Measure(Subject& subject, const std::vector<HWND>& site, const Options& 
   Sleep(2000);
   f.after = ReadUnixFigures(subject.CommandLineText());
   f.windowsAfter = WindowsOf(subject.Pid());
+  Sleep(10000);  // idle worker threads retire after a few seconds
+  f.settled = ReadUnixFigures(subject.CommandLineText());
   subject.Stop();
-  return f;
 }
 
 void Row(const char* figure, double program, double reference) {
@@ -206,11 +214,13 @@ void Report(int n, const Options& options, const Figures& p, const Figures& r) {
   Row("private resident (RssAnon) idle, KB", p.idle.privateKb, r.idle.privateKb);
   Row("working set after the toggles, KB", p.after.rssKb, r.after.rssKb);
   Row("private resident after the toggles, KB", p.after.privateKb, r.after.privateKb);
+  Row("private resident 12 s after the toggles, KB", p.settled.privateKb, r.settled.privateKb);
   Row("context switches in 10 s idle", p.wakeups, r.wakeups);
   Row("windows (top-level and child) before", static_cast<double>(p.windowsBefore), static_cast<double>(r.windowsBefore));
   Row("windows (top-level and child) after", static_cast<double>(p.windowsAfter), static_cast<double>(r.windowsAfter));
   Row("unix file descriptors idle", p.idle.fds, r.idle.fds);
   Row("unix file descriptors after", p.after.fds, r.after.fds);
+  Row("unix file descriptors 12 s after", p.settled.fds, r.settled.fds);
   std::fflush(stdout);
 }
 
@@ -247,8 +257,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     WaitFor([&] { return TopLevelWindowsOf(rest.Id(), true).size() == static_cast<size_t>(n - n / 10); }, 60s);
     Subject program(false, keyword, options.browserClass), reference(true, keyword, options.browserClass);
-    const Figures r = Measure(reference, site, options);
-    const Figures p = Measure(program, site, options);
+    Figures p, r;
+    MeasureStarts(program, p, reference, r, options.starts);
+    Measure(reference, site, options, r);
+    Measure(program, site, options, p);
     Report(n, options, p, r);
   }
   return 0;

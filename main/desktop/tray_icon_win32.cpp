@@ -40,12 +40,16 @@ bool TrayIcon::Add(HWND owner, HINSTANCE instance, const std::wstring& iconName,
   lstrcpynW(data_.szTip, tip.c_str(), static_cast<int>(kTrayTipField));
   ReloadImage();
   wanted_ = true;
-  return AddAgain();
+  return AddToShell();  // Remove() above took out any entry of ours
 }
 
 bool TrayIcon::AddAgain() {
   if (!wanted_) return false;
   Shell_NotifyIconW(NIM_DELETE, &data_);  // a stale entry of ours would refuse the add
+  return AddToShell();
+}
+
+bool TrayIcon::AddToShell() {
   if (!Shell_NotifyIconW(NIM_ADD, &data_)) return false;
   NOTIFYICONDATAW version = data_;
   version.uVersion = NOTIFYICON_VERSION_4;

@@ -32,6 +32,8 @@ class TrayIcon {
   bool Wanted() const { return wanted_; }
 
  private:
+  // NIM_ADD, then the version-4 callbacks.
+  bool AddToShell();
   NOTIFYICONDATAW data_{};
   HINSTANCE instance_ = nullptr;
   std::wstring iconName_;
