@@ -1,7 +1,5 @@
 #include "creator/main_win32.h"
 
-#include <commctrl.h>
-
 #include "common/common_controls_win32.h"
 #include "common/fs_win32.h"
 #include "common/message_box_win32.h"

@@ -1,7 +1,5 @@
 #include "main/startup/main_window_win32.h"
 
-#include <commctrl.h>
-
 #include "common/common_controls_win32.h"
 #include "common/message_box_win32.h"
 #include "main/desktop/desktop_texts.h"
