@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,7 +38,7 @@ struct UnixFigures {
 
 struct Figures {
   std::vector<double> startMs, toggleMs;
-  UnixFigures idle, after, settled;
+  UnixFigures before, idle, after, settled;
   size_t windowsBefore = 0, windowsAfter = 0;
   long wakeups = 0;
   int missed = 0;
@@ -148,6 +149,8 @@ class Subject {
     process_.WaitForExit();
   }
   DWORD Pid() { return reference_ ? process_.Id() : app_.Pid(); }
+  // With Ctrl+Alt: Quorv114's toggle as the benchmark's hotkey file sets it, the reference's own.
+  WORD ToggleKey() const { return reference_ ? 'I' : 'K'; }
 
  private:
   bool reference_;
@@ -168,33 +171,47 @@ void MeasureStarts(Subject& program, Figures& p, Subject& reference, Figures& r,
   }
 }
 
-void Measure(Subject& subject, const std::vector<HWND>& site, const Options& options, Figures& f) {
-  subject.Start();
-  Sleep(2000);  // a benchmark, not a test: let the start-up's after-work finish before "idle"
-  f.windowsBefore = WindowsOf(subject.Pid());
-  const UnixFigures before = ReadUnixFigures(subject.CommandLineText());
+// One press of the program's toggle key: the time until a site window other than the one in
+// front comes to the front, or nothing when none does within 3 s.
+std::optional<double> Toggle(WORD key, const std::vector<HWND>& site) {
+  const HWND front = GetForegroundWindow();
+  const auto begin = Clock::now();
+  PressChord({VK_CONTROL, VK_MENU, key});
+  while (Clock::now() - begin < 3s) {
+    const HWND now = GetForegroundWindow();
+    if (now != front && std::find(site.begin(), site.end(), now) != site.end()) return Ms(Clock::now() - begin);
+    Sleep(0);
+  }
+  return std::nullopt;
+}
+
+// Both programs run at once, each with its own toggle key, and the presses alternate between
+// them, so that the machine's load falls on both alike.
+void MeasureSideBySide(Subject& program, Figures& p, Subject& reference, Figures& r, const std::vector<HWND>& site,
+                       const Options& options) {
+  const std::pair<Subject*, Figures*> both[] = {{&reference, &r}, {&program, &p}};
+  const auto read = [&](UnixFigures Figures::*into) {
+    for (auto [subject, figures] : both) figures->*into = ReadUnixFigures(subject->CommandLineText());
+  };
+  for (auto [subject, figures] : both) subject->Start();
+  Sleep(2000);  // a benchmark, not a test: let the start-ups' after-work finish before "idle"
+  for (auto [subject, figures] : both) figures->windowsBefore = WindowsOf(subject->Pid());
+  read(&Figures::before);
   Sleep(10000);
-  f.idle = ReadUnixFigures(subject.CommandLineText());
-  f.wakeups = f.idle.contextSwitches - before.contextSwitches;
+  read(&Figures::idle);
+  for (auto [subject, figures] : both) figures->wakeups = figures->idle.contextSwitches - figures->before.contextSwitches;
   for (int i = 0; i < options.toggles; ++i) {
-    const HWND front = GetForegroundWindow();
-    const auto begin = Clock::now();
-    PressChord({VK_CONTROL, VK_MENU, 'K'});
-    HWND now = nullptr;
-    while (Clock::now() - begin < 3s) {
-      now = GetForegroundWindow();
-      if (now != front && std::find(site.begin(), site.end(), now) != site.end()) break;
-      Sleep(0);
+    for (auto [subject, figures] : both) {
+      if (const auto ms = Toggle(subject->ToggleKey(), site)) figures->toggleMs.push_back(*ms);
+      else ++figures->missed;
     }
-    if (now != front && std::find(site.begin(), site.end(), now) != site.end()) f.toggleMs.push_back(Ms(Clock::now() - begin));
-    else ++f.missed;
   }
   Sleep(2000);
-  f.after = ReadUnixFigures(subject.CommandLineText());
-  f.windowsAfter = WindowsOf(subject.Pid());
+  read(&Figures::after);
+  for (auto [subject, figures] : both) figures->windowsAfter = WindowsOf(subject->Pid());
   Sleep(10000);  // idle worker threads retire after a few seconds
-  f.settled = ReadUnixFigures(subject.CommandLineText());
-  subject.Stop();
+  read(&Figures::settled);
+  for (auto [subject, figures] : both) subject->Stop();
 }
 
 void Row(const char* figure, double program, double reference) {
@@ -259,8 +276,7 @@ int wmain(int argc, wchar_t** argv) {
     Subject program(false, keyword, options.browserClass), reference(true, keyword, options.browserClass);
     Figures p, r;
     MeasureStarts(program, p, reference, r, options.starts);
-    Measure(reference, site, options, r);
-    Measure(program, site, options, p);
+    MeasureSideBySide(program, p, reference, r, site, options);
     Report(n, options, p, r);
   }
   return 0;

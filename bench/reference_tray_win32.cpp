@@ -1,7 +1,8 @@
 // The floor the benchmark compares Quorv114 with: a hidden window, a tray icon and two
-// hotkeys (Ctrl+Alt+J, Ctrl+Alt+K), and on Ctrl+Alt+K a bare window walk doing only the
-// queries the match needs: top-level frames of the browser's class whose address-bar edit
-// holds the keyword, brought to the front in ascending handle order after the foreground one.
+// hotkeys (Ctrl+Alt+U, Ctrl+Alt+I: not Quorv114's, so that both can run at once), and on
+// Ctrl+Alt+I a bare window walk doing only the queries the match needs: top-level frames of
+// the browser's class whose address-bar edit holds the keyword, brought to the front in
+// ascending handle order after the foreground one.
 //
 //   reference_tray.exe KEYWORD [FRAME_CLASS]     (FRAME_CLASS defaults to IEFrame)
 //
@@ -75,7 +76,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
   lstrcpyW(icon.szTip, L"Reference");
   const bool shown = Shell_NotifyIconW(NIM_ADD, &icon);
-  const bool keys = RegisterHotKey(window, 1, MOD_CONTROL | MOD_ALT, 'J') && RegisterHotKey(window, 2, MOD_CONTROL | MOD_ALT, 'K');
+  const bool keys = RegisterHotKey(window, 1, MOD_CONTROL | MOD_ALT, 'U') && RegisterHotKey(window, 2, MOD_CONTROL | MOD_ALT, 'I');
   if (shown && keys) SetPropW(window, L"QuorvexInTray", reinterpret_cast<HANDLE>(1));
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
