@@ -2,6 +2,8 @@
 
 #include <tlhelp32.h>
 
+#include "common/scoped_win32.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -122,16 +124,15 @@ HWND FindTopLevel(DWORD processId, const std::wstring& className, const std::wst
 }
 
 bool HasLoadedModule(DWORD processId, const std::wstring& fileName) {
-  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  const qvx::ScopedFile snapshot(  // INVALID_HANDLE_VALUE on failure, as a file handle
+      CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+  if (!snapshot) return false;
   MODULEENTRY32W module{};
   module.dwSize = sizeof module;
-  bool found = false;
-  for (BOOL more = Module32FirstW(snapshot, &module); more && !found; more = Module32NextW(snapshot, &module)) {
-    found = lstrcmpiW(module.szModule, fileName.c_str()) == 0;
+  for (BOOL more = Module32FirstW(snapshot.Get(), &module); more; more = Module32NextW(snapshot.Get(), &module)) {
+    if (lstrcmpiW(module.szModule, fileName.c_str()) == 0) return true;
   }
-  CloseHandle(snapshot);
-  return found;
+  return false;
 }
 
 HWND ChildById(HWND parent, int id) {
