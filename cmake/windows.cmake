@@ -20,8 +20,10 @@ if(MINGW)
     "$<${release}:-Os;-ffunction-sections;-fdata-sections;-flto;-ffat-lto-objects>")
   target_link_options(qvx_small_release INTERFACE "$<${release}:-Os;-flto;-Wl,--gc-sections;-s>")
   # MinGW's GCC 12 stops with an internal error in LTO's symbol table (binds_to_current_def_p,
-  # on a vector's push_back) when this unit takes part; it is compiled normally instead.
+  # on a vector's push_back) when these units take part; they are compiled normally instead.
   set_source_files_properties(${PROJECT_SOURCE_DIR}/main/switching/site_switcher_win32.cpp
+                              ${PROJECT_SOURCE_DIR}/main/switching/address_reads_win32.cpp
+                              ${PROJECT_SOURCE_DIR}/main/switching/address_field.cpp
                               PROPERTIES COMPILE_OPTIONS -fno-lto)
 endif()
 

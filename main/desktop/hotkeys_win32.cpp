@@ -9,7 +9,8 @@ int RegisterHotkeys(HWND window, SharedState& state) {
   UnregisterHotkeys(window, state);
   const HotkeyFileValues values = ReadHotkeyFile(state);
   return RunHotkeyPass(values, state, [window](int id, unsigned modifiers, unsigned key) {
-    return RegisterHotKey(window, id, modifiers, key) != FALSE;
+    // A held combination is one press (Wine ignores the flag: HotkeyRepeats sorts them out).
+    return RegisterHotKey(window, id, modifiers | MOD_NOREPEAT, key) != FALSE;
   });
 }
 

@@ -59,6 +59,8 @@ bool MainWindow::Start() {
 }
 
 void MainWindow::FinishStartup(int hotkeyFailures) {
+  // What presses need is made once the icon and the hotkeys are up.
+  parts_.switcher.Prepare();
   // The running flag is only a record (the directory's mutex guards the start); it is written,
   // with its flush to disk, once the icon and the hotkeys are up.
   WriteStatusFile(kStatusRunning);
@@ -254,6 +256,7 @@ INT_PTR MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       ShowHotkeyWarning(static_cast<int>(wParam));
       return TRUE;
     case WM_HOTKEY:
+      if (!hotkeyPresses_.IsNewPress(Handle(), wParam, lParam)) return TRUE;
       switch (ActionForHotkey(wParam)) {
         case HotkeyAction::Launch: LaunchNewSession(); break;
         case HotkeyAction::Toggle: ToggleSiteWindows(); break;
@@ -261,6 +264,7 @@ INT_PTR MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     case WM_TIMER:
+      if (wParam == HotkeyPresses::kKeyWatchTimer) hotkeyPresses_.WatchKeys(Handle());
       if (wParam == kTrayRetryTimer && (!inTray_ || parts_.trayIcon.AddAgain())) {
         KillTimer(Handle(), kTrayRetryTimer);
         retryingTray_ = false;

@@ -10,6 +10,7 @@
 #include "common/message_loop_win32.h"
 #include "common/scoped_win32.h"
 #include "common/window_icons_win32.h"
+#include "main/desktop/hotkey_presses_win32.h"
 #include "main/desktop/information_form_win32.h"
 #include "main/desktop/tray_icon_win32.h"
 #include "main/settings_dialog/settings_dialog_win32.h"
@@ -78,6 +79,7 @@ class MainWindow : public DialogWindow, public SettingsHost {
   bool retryingTray_ = false;
   HWND aboutContent_ = nullptr;  // a child of the main window, made with the first About
   bool ending_ = false;
+  HotkeyPresses hotkeyPresses_;
   std::optional<ScopedComInit> com_;
   WindowIcons icons_;
   ScopedFont sloganFont_;

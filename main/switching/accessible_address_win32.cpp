@@ -2,14 +2,17 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
+
 #include "common/scoped_win32.h"
-#include "main/switching/address_field.h"
 
 namespace qvx {
 
 static_assert(kRoleToolBar == ROLE_SYSTEM_TOOLBAR && kRoleDocument == ROLE_SYSTEM_DOCUMENT &&
-              kRoleText == ROLE_SYSTEM_TEXT && kRoleComboBox == ROLE_SYSTEM_COMBOBOX &&
-              kStateReadOnly == STATE_SYSTEM_READONLY);
+              kRolePropertyPage == ROLE_SYSTEM_PROPERTYPAGE && kRolePageTab == ROLE_SYSTEM_PAGETAB &&
+              kRolePageTabList == ROLE_SYSTEM_PAGETABLIST && kRoleText == ROLE_SYSTEM_TEXT &&
+              kRoleComboBox == ROLE_SYSTEM_COMBOBOX && kStateReadOnly == STATE_SYSTEM_READONLY &&
+              kStateInvisible == STATE_SYSTEM_INVISIBLE);
 
 namespace {
 // oleacc.dll is not one of the DLLs Windows always takes from its own folder, and the program
@@ -38,42 +41,82 @@ const AccessibilityFunctions& Accessibility() {
 }
 
 // One request for the client object; a browser that is busy or hung is given up on after this.
-constexpr UINT kObjectRequestTimeoutMs = 1000;
+constexpr ULONGLONG kObjectRequestTimeoutMs = 1000;
+
+VARIANT ChildId(long id) {
+  VARIANT variant;
+  VariantInit(&variant);
+  variant.vt = VT_I4;
+  variant.lVal = id;
+  return variant;
+}
+
+// A call that did not reach the browser or was cancelled: what the tree holds is not known.
+bool IsTransportFailure(HRESULT result) {
+  return HRESULT_FACILITY(result) == FACILITY_RPC || result == CO_E_OBJNOTCONNECTED ||
+         result == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) || result == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED) ||
+         result == HRESULT_FROM_WIN32(ERROR_CANCELLED);
+}
 
 // The elements of one window's tree met so far. An element is either an object of its own or a
-// simple element that its parent object answers for under a child id.
+// simple element that its parent object answers for under a child id. Once the read's limits
+// are reached, or a call fails on its way, nothing more is asked.
 class WindowTree final : public AccessibleTree {
  public:
-  explicit WindowTree(ComPtr<IAccessible> window) { elements_.push_back({std::move(window), CHILDID_SELF}); }
+  WindowTree(ComPtr<IAccessible> window, const ReadLimits& limits) : limits_(limits) {
+    elements_.push_back({std::move(window), CHILDID_SELF});
+  }
+  bool Interrupted() const { return interrupted_; }
 
-  std::vector<Element> Children(Element element, std::size_t most) override {
+  std::optional<std::vector<Element>> Children(Element element, std::size_t most) override {
     std::vector<Element> found;
-    if (elements_[element].childId != CHILDID_SELF || most == 0) return found;  // simple elements have none
+    if (elements_[element].childId != CHILDID_SELF || most == 0) return found;
+    if (!MayAsk()) return std::nullopt;
     const ComPtr<IAccessible> parent = elements_[element].object;
     // AccessibleChildren asks for the count itself and returns no more children than there are.
     std::vector<VARIANT> children(most);
     long obtained = 0;
-    if (FAILED(Accessibility().accessibleChildren(parent.Get(), 0, static_cast<long>(children.size()), children.data(), &obtained))) {
-      return found;
-    }
+    const HRESULT result = Accessibility().accessibleChildren(parent.Get(), 0, static_cast<long>(children.size()),
+                                                              children.data(), &obtained);
+    if (!Check(result)) return std::nullopt;
     for (long i = 0; i < obtained; ++i) {
       VARIANT& child = children[static_cast<std::size_t>(i)];
       if (child.vt == VT_DISPATCH && child.pdispVal) {
         ComPtr<IAccessible> object;
         child.pdispVal->QueryInterface(__uuidof(IAccessible), object.PutVoid());
-        if (object) Add(found, {std::move(object), CHILDID_SELF});
+        if (object) found.push_back(Add({std::move(object), CHILDID_SELF}));
       } else if (child.vt == VT_I4) {
-        Add(found, {parent, child.lVal});
+        found.push_back(Add({parent, child.lVal}));
       }
       VariantClear(&child);
     }
     return found;
   }
+  std::optional<Element> Child(Element element, std::size_t position) override {
+    const Item& item = elements_[element];
+    if (item.childId != CHILDID_SELF || !MayAsk()) return std::nullopt;
+    // Browsers number an object's children from 1 in the order AccessibleChildren gives them.
+    const long id = static_cast<long>(position) + 1;
+    IDispatch* child = nullptr;
+    const HRESULT result = item.object->get_accChild(ChildId(id), &child);
+    if (!Check(result)) return std::nullopt;
+    ComPtr<IAccessible> object;
+    if (child) {
+      child->QueryInterface(__uuidof(IAccessible), object.PutVoid());
+      child->Release();
+      if (!object) return std::nullopt;
+      return Add({std::move(object), CHILDID_SELF});
+    }
+    return result == S_FALSE ? std::optional<Element>(Add({item.object, id})) : std::nullopt;
+  }
+  bool IsSimple(Element element) override { return elements_[element].childId != CHILDID_SELF; }
   long Role(Element element) override {
     VARIANT role;
     VariantInit(&role);
     const Item& item = elements_[element];
-    const long result = SUCCEEDED(item.object->get_accRole(Self(item), &role)) && role.vt == VT_I4 ? role.lVal : 0;
+    const long result = MayAsk() && Check(item.object->get_accRole(ChildId(item.childId), &role)) && role.vt == VT_I4
+                            ? role.lVal
+                            : 0;
     VariantClear(&role);
     return result;
   }
@@ -82,7 +125,9 @@ class WindowTree final : public AccessibleTree {
     VariantInit(&state);
     const Item& item = elements_[element];
     const unsigned long result =
-        SUCCEEDED(item.object->get_accState(Self(item), &state)) && state.vt == VT_I4 ? state.lVal : 0;
+        MayAsk() && Check(item.object->get_accState(ChildId(item.childId), &state)) && state.vt == VT_I4
+            ? state.lVal
+            : 0;
     VariantClear(&state);
     return result;
   }
@@ -90,7 +135,9 @@ class WindowTree final : public AccessibleTree {
     BSTR value = nullptr;
     const Item& item = elements_[element];
     std::wstring text;
-    if (SUCCEEDED(item.object->get_accValue(Self(item), &value)) && value) text.assign(value, SysStringLen(value));
+    if (MayAsk() && Check(item.object->get_accValue(ChildId(item.childId), &value)) && value) {
+      text.assign(value, SysStringLen(value));
+    }
     SysFreeString(value);
     return text;
   }
@@ -100,45 +147,51 @@ class WindowTree final : public AccessibleTree {
     ComPtr<IAccessible> object;
     long childId;
   };
-  static VARIANT Self(const Item& item) {
-    VARIANT id;
-    VariantInit(&id);
-    id.vt = VT_I4;
-    id.lVal = item.childId;
-    return id;
-  }
-  void Add(std::vector<Element>& found, Item item) {
-    found.push_back(elements_.size());
+  Element Add(Item item) {
     elements_.push_back(std::move(item));
+    return elements_.size() - 1;
   }
+  bool MayAsk() {
+    if (limits_.stop->load() || GetTickCount64() >= limits_.deadline) interrupted_ = true;
+    return !interrupted_;
+  }
+  bool Check(HRESULT result) {
+    if (IsTransportFailure(result)) interrupted_ = true;
+    return SUCCEEDED(result);
+  }
+
+  const ReadLimits& limits_;
   std::vector<Item> elements_;
+  bool interrupted_ = false;
 };
 
 // The client object's reference as the window answers WM_GETOBJECT; 0 when it gives none.
 // SendMessageTimeout, unlike AccessibleObjectFromWindow, gives up on a window that hangs.
-LRESULT RequestClientObject(HWND window) {
+LRESULT RequestClientObject(HWND window, const ReadLimits& limits) {
+  const ULONGLONG now = GetTickCount64();
+  if (limits.stop->load() || now >= limits.deadline) return 0;
+  const auto timeout = static_cast<UINT>(std::min(kObjectRequestTimeoutMs, limits.deadline - now));
   DWORD_PTR answer = 0;
   if (!SendMessageTimeoutW(window, WM_GETOBJECT, 0, static_cast<LPARAM>(static_cast<DWORD>(OBJID_CLIENT)),
-                           SMTO_ABORTIFHUNG, kObjectRequestTimeoutMs, &answer)) {
+                           SMTO_ABORTIFHUNG, timeout, &answer)) {
     return 0;
   }
   return static_cast<LRESULT>(answer);
 }
 } // namespace
 
-AddressRead ReadAccessibleAddress(HWND window) {
-  // Once per thread: the pool's threads serve one read after another, and the apartment (with
-  // what it learnt about the browsers' processes) stays ready between them.
-  thread_local const ScopedComInit com(COINIT_MULTITHREADED);
-  if (!com.Succeeded() || !Accessibility().accessibleChildren || !Accessibility().objectFromLresult) return {};
+FieldSearch ReadAccessibleAddress(HWND window, const FieldPath& remembered, const ReadLimits& limits) {
+  if (!Accessibility().accessibleChildren || !Accessibility().objectFromLresult) return {};
   // A browser that switches its accessibility on when first asked answers 0 to that request.
-  LRESULT answer = RequestClientObject(window);
-  if (answer == 0) answer = RequestClientObject(window);
+  LRESULT answer = RequestClientObject(window, limits);
+  if (answer == 0) answer = RequestClientObject(window, limits);
   if (answer == 0) return {};
   ComPtr<IAccessible> client;
   if (FAILED(Accessibility().objectFromLresult(answer, __uuidof(IAccessible), 0, client.PutVoid())) || !client) return {};
-  WindowTree tree(std::move(client));
-  return FindAddressField(tree);
+  WindowTree tree(std::move(client), limits);
+  FieldSearch search = FindAddressField(tree, remembered);
+  if (tree.Interrupted()) search.read = {};
+  return search;
 }
 
 } // namespace qvx

@@ -2,14 +2,23 @@
 // A modern browser window's address, read through its accessibility tree (MSAA).
 #include <windows.h>
 
-#include "main/switching/window_walk.h"
+#include <atomic>
+
+#include "main/switching/address_field.h"
 
 namespace qvx {
 
-// Asks the window for its accessible client object and searches it for the address field.
-// Unreadable when the window does not hand out its object (it answers 0 twice, is hung, does not
-// answer in time or refuses). Blocks while the browser answers: call it off the user-interface
-// thread. Initialises COM for the calling thread for the time of the read.
-AddressRead ReadAccessibleAddress(HWND window);
+// When a read stops asking the browser: at the deadline (GetTickCount64), or once told to.
+struct ReadLimits {
+  ULONGLONG deadline;
+  const std::atomic<bool>* stop;
+};
+
+// Asks the window for its accessible client object and finds the address field in it, along
+// the remembered path first. Unreadable when the window does not hand out its object (it
+// answers 0 twice, is hung, does not answer in time or refuses), or when the read was stopped
+// or a call failed before the tree was searched to its end. Blocks while the browser answers:
+// call it off the user-interface thread, with COM initialised.
+FieldSearch ReadAccessibleAddress(HWND window, const FieldPath& remembered, const ReadLimits& limits);
 
 } // namespace qvx

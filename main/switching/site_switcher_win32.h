@@ -3,14 +3,17 @@
 // Made and used on the user-interface thread; it follows the foreground window by itself.
 #include <windows.h>
 
-#include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/scoped_win32.h"
 #include "main/switching/toggle.h"
 
 namespace qvx {
+
+class AddressReaders;
+class PressReads;
 
 // What identifies the site's windows, and what opens a new one.
 struct SiteKeywords {
@@ -21,15 +24,18 @@ struct SiteKeywords {
 
 class SiteSwitcher {
  public:
-  SiteSwitcher();
+  SiteSwitcher();  // makes nothing yet: the program's start does not wait for it
   ~SiteSwitcher();
   SiteSwitcher(const SiteSwitcher&) = delete;
   SiteSwitcher& operator=(const SiteSwitcher&) = delete;
 
+  // Makes what presses need (the message window, the reading threads, the foreground hook);
+  // the first press does it itself when this was not called before.
+  void Prepare();
   // One "Toggle Between" press: the next window of the site comes to the front, or the Launch
-  // URL opens when none is open. Returns at once: the browsers' addresses are read on the system
-  // thread pool and the press ends, whatever the browsers do, within 2 s of the keystroke. A
-  // press that arrives while one is served is served after it.
+  // URL opens when none is open. Returns at once: the browsers' addresses are read on other
+  // threads and the press ends, whatever the browsers do, within 2 s of the keystroke. One
+  // press may wait behind the one being served; presses beyond it are dropped.
   void Toggle(const SiteKeywords& site);
   // "Launch New": the shell's "open" of the Launch URL, without blocking the caller.
   void LaunchNew(const std::wstring& launchUrl);
@@ -45,24 +51,16 @@ class SiteSwitcher {
   static void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
                                          DWORD);
   void Start(Waiting next);
-  void ReadFinished(unsigned pressNumber);
+  void CheckPress();
   void Finish();
 
-  // The threads that read addresses: a few at most, since one browser process answers its
-  // windows one after another anyway, and each thread costs memory while it lives.
-  struct ReadingThreads {
-    ReadingThreads();
-    ~ReadingThreads();
-    PTP_POOL pool = nullptr;
-    TP_CALLBACK_ENVIRON environment{};
-  };
-  ReadingThreads readers_;
-  ScopedWindow messages_;  // receives the reads' results and the press deadline
+  std::unique_ptr<AddressReaders> readers_;
+  ScopedWindow messages_;  // hears that a read ended, and the press deadline
   ScopedWinEventHook foregroundHook_;
   ToggleCycle cycle_;
   std::unique_ptr<Press> press_;  // the press being served, if any
-  std::deque<Waiting> waiting_;
-  unsigned pressCount_ = 0;
+  std::optional<Waiting> waiting_;
+  std::optional<ULONGLONG> lastToggleLaunch_;  // when a press last opened the Launch URL
 };
 
 } // namespace qvx

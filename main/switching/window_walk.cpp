@@ -4,14 +4,19 @@
 
 namespace qvx {
 
-std::vector<Candidate> FindCandidates(WindowSource& windows, std::wstring_view browserTextKeyword) {
-  std::vector<Candidate> found;
+BrowserWindows FindCandidates(WindowSource& windows, std::wstring_view browserTextKeyword) {
+  BrowserWindows found;
   for (WindowId window : windows.TopLevelWindows()) {
-    if (!windows.IsTopLevelWindow(window)) continue;
+    if (!windows.IsVisibleWithoutOwner(window)) continue;
+    std::wstring className = windows.ClassName(window);
+    const BrowserFamily family = BrowserFamilyOf(className);
+    if (family == BrowserFamily::None) continue;
+    BrowserProcess process{windows.ProcessId(window), std::move(className)};
+    found.processes.insert(process);
     const std::wstring title = windows.Title(window);
-    if (title.empty() || !TitleMatches(title, browserTextKeyword)) continue;
-    const BrowserFamily family = BrowserFamilyOf(windows.ClassName(window));
-    if (family != BrowserFamily::None) found.push_back({window, family});
+    if (!title.empty() && TitleMatches(title, browserTextKeyword)) {
+      found.candidates.push_back({window, family, std::move(process)});
+    }
   }
   return found;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The window walk: which of the open top-level windows are the site's browser windows, in
 // ascending order of their handles.
+#include <compare>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,15 +23,24 @@ class WindowSource {
   // The top-level windows, highest in the Z order first.
   virtual std::vector<WindowId> TopLevelWindows() = 0;
   // Visible and without an owner window.
-  virtual bool IsTopLevelWindow(WindowId window) = 0;
+  virtual bool IsVisibleWithoutOwner(WindowId window) = 0;
   virtual std::wstring Title(WindowId window) = 0;
   virtual std::wstring ClassName(WindowId window) = 0;
+  virtual std::uint32_t ProcessId(WindowId window) = 0;
+};
+
+// A browser process; its windows of one class are built alike.
+struct BrowserProcess {
+  std::uint32_t processId = 0;
+  std::wstring windowClass;
+  auto operator<=>(const BrowserProcess&) const = default;
 };
 
 // A browser window whose title holds the browser text keyword: its address decides.
 struct Candidate {
   WindowId window = 0;
   BrowserFamily family = BrowserFamily::None;
+  BrowserProcess process;
 };
 
 // What reading a candidate's address gave.
@@ -44,8 +55,13 @@ struct AddressRead {
 };
 
 // The visible, ownerless browser windows with a non-empty title containing the keyword, in Z
-// order. The tests run in this order and stop at the first that fails; nothing is read here.
-std::vector<Candidate> FindCandidates(WindowSource& windows, std::wstring_view browserTextKeyword);
+// order, and the processes of all visible, ownerless browser windows. The tests run in this
+// order and stop at the first that fails; nothing is read here.
+struct BrowserWindows {
+  std::vector<Candidate> candidates;
+  std::set<BrowserProcess> processes;
+};
+BrowserWindows FindCandidates(WindowSource& windows, std::wstring_view browserTextKeyword);
 
 // Whether a candidate counts as the site's window. Internet Explorer's counts by the address in
 // its address bar; a modern browser's by the address its accessibility tree shows, or, when the

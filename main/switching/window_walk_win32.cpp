@@ -28,12 +28,17 @@ class ScreenWindows final : public WindowSource {
         reinterpret_cast<LPARAM>(&ids));
     return ids;
   }
-  bool IsTopLevelWindow(WindowId window) override { return qvx::IsTopLevelWindow(ToHwnd(window)); }
+  bool IsVisibleWithoutOwner(WindowId window) override { return qvx::IsVisibleWithoutOwner(ToHwnd(window)); }
   // The title of another program's window is kept by the system: reading it sends nothing.
   std::wstring Title(WindowId window) override {
     wchar_t buffer[kTitleReadLimit];
     const int length = GetWindowTextW(ToHwnd(window), buffer, static_cast<int>(kTitleReadLimit));
     return std::wstring(buffer, static_cast<std::size_t>(std::max(length, 0)));
+  }
+  std::uint32_t ProcessId(WindowId window) override {
+    DWORD process = 0;
+    GetWindowThreadProcessId(ToHwnd(window), &process);
+    return process;
   }
   std::wstring ClassName(WindowId window) override {
     wchar_t buffer[kClassReadLimit];
@@ -52,11 +57,11 @@ HWND ToHwnd(WindowId window) {
   return reinterpret_cast<HWND>(static_cast<std::intptr_t>(window));
 }
 
-bool IsTopLevelWindow(HWND window) {
+bool IsVisibleWithoutOwner(HWND window) {
   return IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr;
 }
 
-std::vector<Candidate> FindCandidatesOnScreen(std::wstring_view browserTextKeyword) {
+BrowserWindows FindCandidatesOnScreen(std::wstring_view browserTextKeyword) {
   ScreenWindows screen;
   return FindCandidates(screen, browserTextKeyword);
 }

@@ -14,11 +14,12 @@ WindowId ToWindowId(HWND window);
 HWND ToHwnd(WindowId window);
 
 // Visible and without an owner window (the owner is asked only for visible windows).
-bool IsTopLevelWindow(HWND window);
+bool IsVisibleWithoutOwner(HWND window);
 
-// The browser windows on the screen now whose title holds the keyword. Only cheap queries that
-// never wait for another program: nothing is sent to the windows.
-std::vector<Candidate> FindCandidatesOnScreen(std::wstring_view browserTextKeyword);
+// The browser windows on the screen now whose title holds the keyword, and the processes of
+// all browser windows. Only cheap queries that never wait for another program: nothing is sent
+// to the windows.
+BrowserWindows FindCandidatesOnScreen(std::wstring_view browserTextKeyword);
 
 // The text of Internet Explorer's address bar, reached through the exact child chain
 // "WorkerW" > "ReBarWindow32" > "ComboBoxEx32" > "ComboBox" > "Edit"; empty when a link is

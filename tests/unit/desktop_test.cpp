@@ -3,6 +3,7 @@
 #include <map>
 #include <vector>
 
+#include "main/desktop/hotkey_repeats.h"
 #include "main/desktop/desktop_texts.h"
 #include "main/desktop/hotkey_pass.h"
 #include "main/desktop/window_reuse.h"
@@ -69,5 +70,19 @@ TEST(WindowReuse, OnlyTheNumberOneOrATextThatIsWhollyThatNumber) {
   for (const wchar_t* on : {L"1", L" 1.0 ", L"+1", L"10e-1"}) EXPECT_TRUE(IsWindowReuseOn(RegValue{on})) << on;
   for (const wchar_t* off : {L"", L"yes", L"1x", L"1e", L"1-", L"2", L".", L"0.5"}) {
     EXPECT_FALSE(IsWindowReuseOn(RegValue{off})) << off;
+  }
+}
+
+TEST(HotkeyRepeats, AHeldCombinationIsOnePressUntilItsKeyIsSeenUp) {
+  for (const qvx::HotkeyRepeats::Tick start : {1000u, 0xFFFFFF00u}) {  // also across the tick count's wrap
+    qvx::HotkeyRepeats repeats;
+    EXPECT_TRUE(repeats.IsNewPress(1, start));
+    EXPECT_FALSE(repeats.IsNewPress(1, start + 500)) << "auto-repeat while held";
+    EXPECT_TRUE(repeats.IsNewPress(0, start + 510)) << "the other hotkey is a press of its own";
+    repeats.KeyUp(1, start + 800);
+    EXPECT_FALSE(repeats.IsHeld(1));
+    EXPECT_FALSE(repeats.IsNewPress(1, start + 790)) << "a repeat sent before the key-up, handled after it";
+    EXPECT_TRUE(repeats.IsNewPress(1, start + 900));
+    EXPECT_TRUE(repeats.AnyHeld());
   }
 }

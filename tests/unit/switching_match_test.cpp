@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 
 #include "main/switching/address_field.h"
 #include "main/switching/window_walk.h"
@@ -44,68 +45,161 @@ struct Node { long role; std::vector<std::size_t> children; std::wstring value; 
 class PlainTree : public AccessibleTree {
  public:
   std::vector<Node> nodes{{0x0a, {}, L"", 0}};
-  std::size_t rolesAsked = 0, valuesRead = 0;
+  std::size_t asked = 0;
+  bool childrenFail = false;
   std::size_t Add(long role, std::vector<std::size_t> children = {}, std::wstring value = L"", unsigned long state = 0) {
     nodes.push_back({role, std::move(children), std::move(value), state});
     return nodes.size() - 1;
   }
-  std::vector<Element> Children(Element e, std::size_t most) override {
+  std::optional<std::vector<Element>> Children(Element e, std::size_t most) override {
+    ++asked;
+    if (childrenFail) return std::nullopt;
     const auto& c = nodes.at(e).children;
-    return {c.begin(), c.begin() + static_cast<std::ptrdiff_t>(std::min(most, c.size()))};
+    return std::vector<Element>{c.begin(), c.begin() + static_cast<std::ptrdiff_t>(std::min(most, c.size()))};
   }
-  long Role(Element e) override { return ++rolesAsked, nodes.at(e).role; }
-  unsigned long State(Element e) override { return nodes.at(e).state; }
-  std::wstring Value(Element e) override { return ++valuesRead, nodes.at(e).value; }
-  AddressRead Search(std::vector<std::size_t> top) {
+  std::optional<Element> Child(Element e, std::size_t position) override {
+    ++asked;
+    const auto& c = nodes.at(e).children;
+    return position < c.size() ? std::optional<Element>(c[position]) : std::nullopt;
+  }
+  bool IsSimple(Element e) override { return nodes.at(e).children.empty(); }
+  long Role(Element e) override { return ++asked, nodes.at(e).role; }
+  unsigned long State(Element e) override { return ++asked, nodes.at(e).state; }
+  std::wstring Value(Element e) override { return ++asked, nodes.at(e).value; }
+  FieldSearch Search(std::vector<std::size_t> top) {
     nodes[0].children = std::move(top);
-    return FindAddressField(*this);
+    asked = 0;
+    return SearchAddressField(*this);
   }
+  std::size_t Pane(std::vector<std::size_t> children) { return Add(kGroup, std::move(children)); }
+  std::size_t Repeat(std::size_t count, const std::function<std::size_t()>& make) {
+    std::vector<std::size_t> items;
+    for (std::size_t i = 0; i < count; ++i) items.push_back(make());
+    return Pane(items);
+  }
+  static constexpr long kGroup = 0x14, kButton = 0x2b, kClient = 0x0a, kApplication = 0x0e, kGrouping = 0x14;
 };
-constexpr long kButton = 0x2b, kGroup = 0x14, kTab = 0x25;
+constexpr long kButton = PlainTree::kButton, kGroup = PlainTree::kGroup, kFrame = 0x10;
+
+// A tab strip of `tabs` tabs, each with its close button, as Chromium and Firefox expose it.
+std::size_t TabStrip(PlainTree& t, std::size_t tabs) {
+  std::vector<std::size_t> list;
+  for (std::size_t i = 0; i < tabs; ++i) list.push_back(t.Add(kRolePageTab, {t.Add(kButton)}, L"", 0));
+  return t.Add(kRolePageTabList, list);
+}
+
+// Chrome's 2024 layout: the tab strip before the tool bar inside the top container, the
+// omnibox seven levels down.
+AddressRead Chrome2024(PlainTree& t, std::size_t tabs, const std::wstring& address, long toolBarRole = kRoleToolBar) {
+  const std::size_t omnibox = t.Add(kRoleText, {}, address);
+  const std::size_t toolbar = t.Add(toolBarRole, {t.Add(kButton), t.Add(kButton), t.Pane({t.Pane({t.Add(kButton), omnibox})})});
+  const std::size_t top = t.Pane({t.Pane({TabStrip(t, tabs), t.Add(kButton)}), toolbar, t.Add(kRoleToolBar, {t.Add(kButton)})});
+  const std::size_t browser = t.Pane({top, t.Pane({t.Add(kRoleDocument, {t.Add(kRoleText, {}, L"page")})})});
+  return t.Search({t.Pane({browser})}).read;
+}
+
+// Firefox: tool bars for the tabs, the navigation (address) and the bookmarks, and a property
+// page with a frame and a document per tab; a find bar (an editable field in a tool bar) can be
+// open in the first tab's panel.
+std::size_t FirefoxNavBar(PlainTree& t, std::size_t field) {
+  return t.Add(kRoleToolBar, {t.Add(kButton), t.Add(kButton), t.Pane({field}), t.Add(kButton)});
+}
+AddressRead Firefox(PlainTree& t, std::size_t tabs, std::size_t field, const std::wstring& findBar = L"") {
+  std::vector<std::size_t> panels;
+  for (std::size_t i = 0; i < tabs; ++i) {
+    std::vector<std::size_t> page{t.Add(kFrame, {t.Add(kRoleDocument, {t.Add(kRoleText)})})};
+    if (i == 0 && !findBar.empty()) page.push_back(t.Add(kRoleToolBar, {t.Add(kRoleText, {}, findBar)}));
+    panels.push_back(t.Add(kRolePropertyPage, page));
+  }
+  const std::size_t toolbox = t.Pane({t.Add(0x02, {t.Add(0x0c)}), t.Add(kRoleToolBar, {TabStrip(t, tabs), t.Add(kButton)}),
+                                      FirefoxNavBar(t, field), t.Add(kRoleToolBar, {t.Add(kButton)})});
+  t.nodes[0].role = PlainTree::kApplication;
+  return t.Search({t.Pane(panels), toolbox}).read;
+}
 } // namespace
 
 TEST(AddressField, OnlyAnEditableFieldInAToolBarOutsideThePageIsTheAddress) {
-  PlainTree chromium;  // the page's own text field comes first breadth-first, inside the document
-  const auto page = chromium.Add(kRoleDocument, {chromium.Add(kRoleText, {}, L"page field")});
-  const auto tabs = chromium.Add(kGroup, {chromium.Add(kTab)});
-  const auto bar = chromium.Add(kRoleToolBar, {chromium.Add(kButton), chromium.Add(kRoleText, {}, L"example.com/home")});
-  const auto second = chromium.Add(kRoleToolBar, {chromium.Add(kRoleText, {}, L"second field")});
-  EXPECT_EQ(chromium.Search({page, chromium.Add(kGroup, {tabs, bar, second})}).address, L"example.com/home");
-  EXPECT_EQ(chromium.valuesRead, 1u);
-
-  PlainTree firefox;  // the first tool bar is the tab strip
-  const auto strip = firefox.Add(kRoleToolBar, {firefox.Add(kGroup, {firefox.Add(kTab)})});
-  const auto nav = firefox.Add(kRoleToolBar, {firefox.Add(kButton), firefox.Add(kRoleComboBox, {}, L"https://www.example.com/")});
-  const AddressRead read = firefox.Search({strip, nav, firefox.Add(kRoleDocument)});
-  EXPECT_EQ(read.outcome, Outcome::Address);
-  EXPECT_EQ(read.address, L"https://www.example.com/");
-
   PlainTree electron;  // an editable field, but in no tool bar
-  EXPECT_EQ(electron.Search({electron.Add(kGroup, {electron.Add(kRoleText, {}, L"example.com")})}).outcome,
+  EXPECT_EQ(electron.Search({electron.Pane({electron.Add(kRoleText, {}, L"example.com")})}).read.outcome,
             Outcome::NoAddressField);
   PlainTree installedSite;  // the origin shown read-only in a tool bar
-  EXPECT_EQ(installedSite.Search({installedSite.Add(kRoleToolBar, {installedSite.Add(kRoleText, {}, L"example.com", kStateReadOnly)})}).outcome,
+  EXPECT_EQ(installedSite.Search({installedSite.Add(kRoleToolBar, {installedSite.Add(kRoleText, {}, L"example.com", kStateReadOnly)})}).read.outcome,
             Outcome::NoAddressField);
   PlainTree inPage;  // a tool bar inside the page is never reached
-  EXPECT_EQ(inPage.Search({inPage.Add(kRoleDocument, {inPage.Add(kRoleToolBar, {inPage.Add(kRoleText)})})}).outcome,
+  EXPECT_EQ(inPage.Search({inPage.Add(kRoleDocument, {inPage.Add(kRoleToolBar, {inPage.Add(kRoleText)})})}).read.outcome,
             Outcome::NoAddressField);
+  PlainTree second;  // the first tool bar's field wins, even when a later one lies shallower
+  const auto deep = second.Add(kRoleToolBar, {second.Pane({second.Pane({second.Add(kRoleText, {}, L"first")})})});
+  EXPECT_EQ(second.Search({second.Pane({deep}), second.Pane({second.Add(kRoleToolBar, {second.Add(kRoleText, {}, L"x")})})}).read.address,
+            L"first");
 }
 
-TEST(AddressField, DepthAndElementLimitsEndTheSearch) {
+TEST(AddressField, TodaysBrowsersAreFoundWhateverTheNumberOfTabs) {
+  for (std::size_t tabs : {1u, 300u}) {
+    PlainTree chrome;
+    EXPECT_EQ(Chrome2024(chrome, tabs, L"example.com/home").address, L"example.com/home") << tabs;
+    EXPECT_LT(chrome.asked, 60u) << "the tab strip is not entered";
+  }
+  for (std::size_t tabs : {1u, 150u}) {
+    PlainTree firefox;
+    EXPECT_EQ(Firefox(firefox, tabs, firefox.Add(kRoleComboBox, {}, L"example.com/")).address, L"example.com/") << tabs;
+    EXPECT_LT(firefox.asked, 40u + tabs) << "tool bars are searched before the tab panels";
+  }
+  PlainTree findBar;  // the find bar in a tab's panel holds the keyword; it is no address bar
+  EXPECT_EQ(Firefox(findBar, 3, findBar.Add(kRoleComboBox, {}, L"other.org/"), L"example.com").address, L"other.org/");
+  PlainTree older;  // an outer combo box without a value: the address is in its editable text
+  const auto combo = older.Add(kRoleComboBox, {older.Add(kRoleText, {}, L"", kStateInvisible),
+                                               older.Add(kRoleText, {}, L"example.com/a")});
+  EXPECT_EQ(Firefox(older, 2, combo).address, L"example.com/a");
+}
+
+TEST(AddressField, OnlyATreeSearchedToItsEndHasNoAddressField) {
   for (int levels : {kAddressSearchDepth - 1, kAddressSearchDepth}) {  // the field at depth levels + 1
     PlainTree deep;
     std::size_t below = deep.Add(kRoleText, {}, L"example.com");
-    for (int i = 1; i < levels; ++i) below = deep.Add(kGroup, {below});
-    const AddressRead read = deep.Search({deep.Add(kRoleToolBar, {below})});
-    EXPECT_EQ(read.outcome, levels < kAddressSearchDepth ? Outcome::Address : Outcome::NoAddressField) << levels;
+    for (int i = 1; i < levels; ++i) below = deep.Pane({below});
+    const AddressRead read = deep.Search({deep.Add(kRoleToolBar, {below})}).read;
+    EXPECT_EQ(read.outcome, levels < kAddressSearchDepth ? Outcome::Address : Outcome::Unreadable) << levels;
   }
   for (std::size_t buttons : {kAddressSearchElements - 3, kAddressSearchElements - 2}) {
-    PlainTree wide;
+    PlainTree wide;  // an application's large tree, cut short by the element limit
     std::vector<std::size_t> items;
     for (std::size_t i = 0; i < buttons; ++i) items.push_back(wide.Add(kButton));
     items.push_back(wide.Add(kRoleText, {}, L"example.com"));
-    const AddressRead read = wide.Search({wide.Add(kRoleToolBar, items)});
-    EXPECT_EQ(read.outcome, buttons < kAddressSearchElements - 2 ? Outcome::Address : Outcome::NoAddressField);
-    EXPECT_LE(wide.rolesAsked, kAddressSearchElements);
+    const AddressRead read = wide.Search({wide.Add(kRoleToolBar, items)}).read;
+    EXPECT_EQ(read.outcome, buttons < kAddressSearchElements - 2 ? Outcome::Address : Outcome::Unreadable);
   }
+  PlainTree switchedOff;  // accessibility turned off: the root answers its role, never its children
+  switchedOff.childrenFail = true;
+  EXPECT_EQ(switchedOff.Search({switchedOff.Add(kRoleToolBar)}).read.outcome, Outcome::Unreadable);
+  PlainTree silent;  // nothing answers at all
+  silent.nodes[0].role = 0;
+  EXPECT_EQ(silent.Search({}).read.outcome, Outcome::Unreadable);
+}
+
+TEST(AddressField, ARememberedPathIsFollowedWhileItHoldsAndSearchedAgainWhenTheLayoutChanged) {
+  PlainTree first;
+  ASSERT_EQ(Chrome2024(first, 40, L"example.com/1").outcome, Outcome::Address);
+  const FieldPath path = SearchAddressField(first).path;
+  PlainTree other;  // another window of the same browser, with other tabs and another address
+  Chrome2024(other, 12, L"example.com/2");
+  other.asked = 0;
+  FieldSearch read = FindAddressField(other, path);
+  EXPECT_TRUE(read.byRememberedPath);
+  EXPECT_EQ(read.read.address, L"example.com/2");
+  EXPECT_LE(other.asked, path.steps.size() + 4) << "one question per level and the checks";
+
+  PlainTree changed;  // a tool bar inserted before the location bar's container
+  const auto omnibox = changed.Add(kRoleText, {}, L"example.com/3");
+  const auto toolbar = changed.Add(kRoleToolBar, {changed.Add(kButton), changed.Add(kRoleToolBar, {changed.Add(kButton)}),
+                                                  changed.Add(kButton), changed.Pane({changed.Pane({changed.Add(kButton), omnibox})})});
+  changed.Search({changed.Pane({changed.Pane({changed.Pane({TabStrip(changed, 2)}), toolbar})})});
+  read = FindAddressField(changed, path);
+  EXPECT_FALSE(read.byRememberedPath);
+  EXPECT_EQ(read.read.address, L"example.com/3");
+  EXPECT_FALSE(FollowFieldPath(changed, read.path) == std::nullopt) << "the new path holds";
+
+  PlainTree app;  // the path ends on an editable field that is no longer inside a tool bar
+  EXPECT_EQ(Chrome2024(app, 40, L"x", kGroup).outcome, Outcome::NoAddressField);
+  EXPECT_EQ(FollowFieldPath(app, path), std::nullopt);
 }

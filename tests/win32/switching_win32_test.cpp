@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 
+#include "common/scoped_win32.h"
 #include "driver/fake_browser.h"
 #include "main/switching/accessible_address_win32.h"
 #include "main/switching/bring_forward_win32.h"
@@ -27,7 +29,7 @@ TEST(WindowWalk, FindsVisibleOwnerlessBrowserWindowsWithTheTitleAndReadsTheAddre
   }
   never.push_back(FakeBrowser::Open(L"--style chromium --title News https://" + token + L".example/"));
   std::vector<WindowId> found, expected;
-  for (const Candidate& c : FindCandidatesOnScreen(token)) found.push_back(c.window);
+  for (const Candidate& c : FindCandidatesOnScreen(token).candidates) found.push_back(c.window);
   for (HWND w : {ie.frame, chromium.frame, firefox.frame}) expected.push_back(ToWindowId(w));
   std::sort(found.begin(), found.end());
   std::sort(expected.begin(), expected.end());
@@ -41,13 +43,21 @@ TEST(WindowWalk, FindsVisibleOwnerlessBrowserWindowsWithTheTitleAndReadsTheAddre
   }
 }
 
+namespace {
+FieldSearch Read(HWND window, const FieldPath& remembered = {}, bool stopped = false) {
+  const ScopedComInit com(COINIT_MULTITHREADED);
+  const std::atomic<bool> stop{stopped};
+  return ReadAccessibleAddress(window, remembered, {GetTickCount64() + 5000, &stop});
+}
+} // namespace
+
 TEST(AccessibleAddress, ReadAcrossTheProcessBoundary) {
   const std::pair<const wchar_t*, Outcome> cases[] = {
       {L"--style chromium", Outcome::Address},
       {L"--style firefox", Outcome::Address},
       {L"--style chromium --zero-first", Outcome::Address},
       {L"--style firefox --depth 14", Outcome::Address},  // the field 16 levels down
-      {L"--style chromium --depth 14", Outcome::NoAddressField},  // 17 levels down
+      {L"--style chromium --depth 14", Outcome::Unreadable},  // 17 levels down: cut short
       {L"--style electron", Outcome::NoAddressField},
       {L"--style chromium --hang", Outcome::Unreadable},
       {L"--style ie", Outcome::Unreadable},  // no accessible object
@@ -55,9 +65,15 @@ TEST(AccessibleAddress, ReadAcrossTheProcessBoundary) {
   for (const auto& [options, outcome] : cases) {
     FakeBrowser window = FakeBrowser::Open(std::wstring(options) + L" https://www.example.com/a");
     ASSERT_NE(window.frame, nullptr) << options;
-    const AddressRead read = ReadAccessibleAddress(window.frame);
-    EXPECT_EQ(read.outcome, outcome) << options;
-    EXPECT_EQ(read.address, outcome == Outcome::Address ? L"https://www.example.com/a" : L"") << options;
+    const FieldSearch search = Read(window.frame);
+    EXPECT_EQ(search.read.outcome, outcome) << options;
+    EXPECT_EQ(search.read.address, outcome == Outcome::Address ? L"https://www.example.com/a" : L"") << options;
+    if (outcome != Outcome::Address) continue;
+    // The path found leads a second read straight to the field; a stopped read asks nothing.
+    const FieldSearch again = Read(window.frame, search.path);
+    EXPECT_TRUE(again.byRememberedPath) << options;
+    EXPECT_EQ(again.read.address, search.read.address) << options;
+    EXPECT_EQ(Read(window.frame, search.path, true).read.outcome, Outcome::Unreadable) << options;
   }
 }
 

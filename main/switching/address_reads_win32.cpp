@@ -1,0 +1,208 @@
+#include "main/switching/address_reads_win32.h"
+
+#include <objbase.h>
+
+#include "main/switching/accessible_address_win32.h"
+#include "main/switching/window_walk_win32.h"
+
+namespace qvx {
+
+namespace {
+constexpr DWORD kMostReadingThreads = 4;
+
+// COM's call cancellation, taken from ole32 when first needed (the program loads it late).
+struct CallCancellation {
+  decltype(&::CoIncrementMTAUsage) incrementMtaUsage = nullptr;
+  decltype(&::CoEnableCallCancellation) enable = nullptr;
+  decltype(&::CoDisableCallCancellation) disable = nullptr;
+  decltype(&::CoCancelCall) cancel = nullptr;
+};
+
+template <typename Function>
+void Resolve(HMODULE dll, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+}
+
+const CallCancellation& Cancellation() {
+  static const CallCancellation functions = [] {
+    CallCancellation f;
+    if (const HMODULE ole = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+      Resolve(ole, "CoIncrementMTAUsage", f.incrementMtaUsage);
+      Resolve(ole, "CoEnableCallCancellation", f.enable);
+      Resolve(ole, "CoDisableCallCancellation", f.disable);
+      Resolve(ole, "CoCancelCall", f.cancel);
+    }
+    return f;
+  }();
+  return functions;
+}
+
+// A reading thread's COM for the time of one read, set up and torn down by the read itself
+// (never from a thread's exit, which runs under the loader lock). The process keeps its
+// multithreaded apartment alive between reads, so this costs little.
+class ReadingApartment {
+ public:
+  ReadingApartment() : init_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {
+    cancellable_ = SUCCEEDED(init_) && Cancellation().enable && SUCCEEDED(Cancellation().enable(nullptr));
+  }
+  ~ReadingApartment() {
+    if (cancellable_) Cancellation().disable(nullptr);
+    if (SUCCEEDED(init_)) CoUninitialize();
+  }
+  ReadingApartment(const ReadingApartment&) = delete;
+  ReadingApartment& operator=(const ReadingApartment&) = delete;
+  bool Ready() const { return SUCCEEDED(init_); }
+
+ private:
+  HRESULT init_;
+  bool cancellable_ = false;
+};
+} // namespace
+
+struct AddressReaders::Shared {
+  FieldPaths paths;
+  std::mutex lock;
+  std::set<WindowId> reading;  // windows whose read runs now, of whichever press
+};
+
+namespace {
+struct ReadJob {
+  std::shared_ptr<AddressReaders::Shared> shared;
+  std::shared_ptr<PressReads> reads;
+  std::size_t index;
+  Candidate candidate;
+  HWND notify;
+  UINT message;
+};
+
+} // namespace
+
+bool PressReads::AllFinished() const {
+  const std::lock_guard<std::mutex> guard(lock_);
+  for (const auto& result : results_) {
+    if (!result) return false;
+  }
+  return true;
+}
+
+std::vector<FieldSearch> PressReads::Searches() const {
+  const std::lock_guard<std::mutex> guard(lock_);
+  std::vector<FieldSearch> searches;
+  for (const auto& result : results_) searches.push_back(result.value_or(FieldSearch{}));
+  return searches;
+}
+
+std::vector<AddressRead> PressReads::Results() const {
+  std::vector<AddressRead> reads;
+  for (FieldSearch& search : Searches()) reads.push_back(std::move(search.read));
+  return reads;
+}
+
+// One read on a reading thread.
+class ReadRunner {
+ public:
+  static void CALLBACK Run(PTP_CALLBACK_INSTANCE instance, void* context) {
+    const std::unique_ptr<ReadJob> job(static_cast<ReadJob*>(context));
+    CallbackMayRunLong(instance);
+    PressReads& reads = *job->reads;
+    FieldSearch search;
+    if (job->candidate.family == BrowserFamily::InternetExplorer) {
+      if (GetTickCount64() < reads.Deadline()) {
+        search.read = {AddressRead::Outcome::Address, ReadAddressBar(ToHwnd(job->candidate.window))};
+      }
+    } else {
+      search = ReadTree(*job);
+    }
+    {
+      const std::lock_guard<std::mutex> guard(reads.lock_);
+      reads.results_[job->index] = std::move(search);
+    }
+    {
+      const std::lock_guard<std::mutex> guard(job->shared->lock);
+      job->shared->reading.erase(job->candidate.window);
+    }
+    PostMessageW(job->notify, job->message, 0, 0);
+  }
+  // A browser tree, unless the press is over; the reading thread can be cancelled meanwhile.
+  static FieldSearch ReadTree(ReadJob& job) {
+    PressReads& reads = *job.reads;
+    FieldSearch search;
+    if (reads.stop_.load() || GetTickCount64() >= reads.Deadline()) return search;
+    const ReadingApartment apartment;
+    if (!apartment.Ready()) return search;
+    const DWORD thread = GetCurrentThreadId();
+    {
+      const std::lock_guard<std::mutex> guard(reads.lock_);
+      reads.readingThreads_.insert(thread);
+    }
+    search = ReadAccessibleAddress(ToHwnd(job.candidate.window), job.shared->paths.Remembered(job.candidate.process),
+                                   {reads.Deadline(), &reads.stop_});
+    {
+      const std::lock_guard<std::mutex> guard(reads.lock_);
+      reads.readingThreads_.erase(thread);
+    }
+    job.shared->paths.Learn(job.candidate.process, search);
+    return search;
+  }
+  static void Finish(PressReads& reads, std::size_t index) {
+    const std::lock_guard<std::mutex> guard(reads.lock_);
+    reads.results_[index] = FieldSearch{};
+  }
+};
+
+AddressReaders::AddressReaders() : shared_(std::make_shared<Shared>()) {
+  // The multithreaded apartment stays for the life of the process: each read joins it for its
+  // own time without building it again.
+  CO_MTA_USAGE_COOKIE cookie{};
+  if (Cancellation().incrementMtaUsage) Cancellation().incrementMtaUsage(&cookie);
+  InitializeThreadpoolEnvironment(&environment_);
+  pool_ = CreateThreadpool(nullptr);
+  if (!pool_) return;  // the process's own pool serves then
+  SetThreadpoolThreadMaximum(pool_, kMostReadingThreads);
+  SetThreadpoolCallbackPool(&environment_, pool_);
+}
+
+AddressReaders::~AddressReaders() {
+  // Reads still running keep their own share of the state and end on their own.
+  if (pool_) CloseThreadpool(pool_);
+  DestroyThreadpoolEnvironment(&environment_);
+}
+
+std::shared_ptr<PressReads> AddressReaders::Start(const BrowserWindows& windows, ULONGLONG deadline, HWND notify,
+                                                  UINT message) {
+  shared_->paths.KeepOnly(windows.processes);
+  auto reads = std::make_shared<PressReads>(windows.candidates.size(), deadline);
+  for (std::size_t i = 0; i < windows.candidates.size(); ++i) {
+    const Candidate& candidate = windows.candidates[i];
+    bool started = false;
+    {
+      const std::lock_guard<std::mutex> guard(shared_->lock);
+      started = shared_->reading.insert(candidate.window).second;
+    }
+    if (started) {
+      auto job = std::make_unique<ReadJob>(ReadJob{shared_, reads, i, candidate, notify, message});
+      // Internet Explorer's bars are read on the system's pool, beside the browser trees.
+      PTP_CALLBACK_ENVIRON environment = candidate.family == BrowserFamily::InternetExplorer ? nullptr : &environment_;
+      if (TrySubmitThreadpoolCallback(ReadRunner::Run, job.get(), environment)) {
+        job.release();
+        continue;
+      }
+      const std::lock_guard<std::mutex> guard(shared_->lock);
+      shared_->reading.erase(candidate.window);
+    }
+    ReadRunner::Finish(*reads, i);  // unread: counted on its title, or not at all
+  }
+  return reads;
+}
+
+void AddressReaders::Stop(PressReads& reads) {
+  const std::lock_guard<std::mutex> guard(reads.lock_);
+  reads.stop_ = true;
+  // Where COM cannot cancel a call (Wine does not), the read ends when the browser answers and
+  // asks nothing more; its window is not read again until then.
+  if (Cancellation().cancel) {
+    for (DWORD thread : reads.readingThreads_) Cancellation().cancel(thread, 0);
+  }
+}
+
+} // namespace qvx
