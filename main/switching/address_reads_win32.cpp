@@ -30,7 +30,9 @@ const CallCancellation& Cancellation() {
       Resolve(ole, "CoIncrementMTAUsage", f.incrementMtaUsage);
       Resolve(ole, "CoEnableCallCancellation", f.enable);
       Resolve(ole, "CoDisableCallCancellation", f.disable);
-      Resolve(ole, "CoCancelCall", f.cancel);
+      // Wine (8) exports CoCancelCall as a stub that ends the calling process.
+      const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+      if (!ntdll || !GetProcAddress(ntdll, "wine_get_version")) Resolve(ole, "CoCancelCall", f.cancel);
     }
     return f;
   }();
