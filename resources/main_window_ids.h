@@ -12,6 +12,7 @@
 #define IDM_TRAY_LAUNCH_NEW 40001
 #define IDM_TRAY_ABOUT 40002
 #define IDM_TRAY_EXIT 40003
+#define IDM_TRAY_SITE_WINDOWS 40004
 
 // The window class of the main window, so that it is found apart from message boxes.
 #define QVX_MAIN_WINDOW_CLASS L"QuorvexMainWindow"

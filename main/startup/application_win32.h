@@ -30,9 +30,10 @@ class Application {
   ModelessDialogs dialogs_;
   TrayIcon trayIcon_;
   SiteSwitcher switcher_;
+  SiteWindowsView siteWindows_{instance_, dialogs_, switcher_};
   SettingsDialog settingsDialog_;
   InformationForm informationForm_{dialogs_};
-  MainWindow mainWindow_{instance_, {state_, switcher_, settingsDialog_, informationForm_, trayIcon_, dialogs_}};
+  MainWindow mainWindow_{instance_, {state_, switcher_, siteWindows_, settingsDialog_, informationForm_, trayIcon_, dialogs_}};
 };
 
 } // namespace qvx

@@ -215,6 +215,9 @@ void MainWindow::End() {
 bool MainWindow::OnCommand(UINT id) {
   switch (id) {
     case IDM_TRAY_LAUNCH_NEW: LaunchNewSession(); return true;
+    case IDM_TRAY_SITE_WINDOWS:
+      parts_.siteWindows.Open({parts_.state.BrowserTextKeyword, parts_.state.URLKeyword, parts_.state.LaunchURL});
+      return true;
     case IDM_TRAY_ABOUT: ShowAbout(); return true;
     case IDM_TRAY_EXIT: Exit(); return true;
     case IDC_OPEN_SETTINGS:

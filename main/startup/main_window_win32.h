@@ -14,6 +14,7 @@
 #include "main/desktop/information_form_win32.h"
 #include "main/desktop/tray_icon_win32.h"
 #include "main/settings_dialog/settings_dialog_win32.h"
+#include "main/site_windows/site_windows_win32.h"
 #include "main/startup/shared_state.h"
 #include "main/switching/site_switcher_win32.h"
 
@@ -27,6 +28,7 @@ inline constexpr wchar_t kInTrayProperty[] = L"QuorvexInTray";
 struct ProgramParts {
   SharedState& state;
   SiteSwitcher& switcher;
+  SiteWindowsView& siteWindows;
   SettingsDialog& settingsDialog;
   InformationForm& informationForm;
   TrayIcon& trayIcon;

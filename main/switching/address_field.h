@@ -68,6 +68,7 @@ struct FieldSearch {
   FieldPath path;               // where the field lies, when it was found
   bool byRememberedPath = false;
   std::size_t elementsVisited = 0;  // elements whose role was asked
+  std::uint64_t readMs = 0;         // the whole read, the request for the tree included
 };
 
 // Breadth-first from the window's element, tool bars searched before anything queued after

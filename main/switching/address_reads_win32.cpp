@@ -87,16 +87,14 @@ bool PressReads::AllFinished() const {
   return true;
 }
 
-std::vector<FieldSearch> PressReads::Searches() const {
+std::vector<std::optional<FieldSearch>> PressReads::Ended() const {
   const std::lock_guard<std::mutex> guard(lock_);
-  std::vector<FieldSearch> searches;
-  for (const auto& result : results_) searches.push_back(result.value_or(FieldSearch{}));
-  return searches;
+  return results_;
 }
 
 std::vector<AddressRead> PressReads::Results() const {
   std::vector<AddressRead> reads;
-  for (FieldSearch& search : Searches()) reads.push_back(std::move(search.read));
+  for (auto& search : Ended()) reads.push_back(search ? std::move(search->read) : AddressRead{});
   return reads;
 }
 
@@ -107,6 +105,7 @@ class ReadRunner {
     const std::unique_ptr<ReadJob> job(static_cast<ReadJob*>(context));
     CallbackMayRunLong(instance);
     PressReads& reads = *job->reads;
+    const ULONGLONG start = GetTickCount64();
     FieldSearch search;
     if (job->candidate.family == BrowserFamily::InternetExplorer) {
       if (GetTickCount64() < reads.Deadline()) {
@@ -115,6 +114,7 @@ class ReadRunner {
     } else {
       search = ReadTree(*job);
     }
+    search.readMs = GetTickCount64() - start;
     {
       const std::lock_guard<std::mutex> guard(reads.lock_);
       reads.results_[job->index] = std::move(search);

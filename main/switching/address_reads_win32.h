@@ -27,7 +27,8 @@ class PressReads {
   bool AllFinished() const;
   // The reads as they stand: unfinished ones are unreadable.
   std::vector<AddressRead> Results() const;
-  std::vector<FieldSearch> Searches() const;
+  // Each read once it has ended; none while it runs.
+  std::vector<std::optional<FieldSearch>> Ended() const;
 
  private:
   friend class AddressReaders;

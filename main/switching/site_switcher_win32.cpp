@@ -95,6 +95,11 @@ void SiteSwitcher::Toggle(const SiteKeywords& site) {
   if (!waiting_) waiting_ = std::move(next);
 }
 
+std::shared_ptr<PressReads> SiteSwitcher::ReadLikeAPress(const BrowserWindows& windows, HWND notify, UINT message) {
+  Prepare();
+  return readers_->Start(windows, GetTickCount64() + kReadBudgetMs, notify, message);
+}
+
 void SiteSwitcher::LaunchNew(const std::wstring& launchUrl) { OpenInBrowser(launchUrl); }
 
 void SiteSwitcher::Start(Waiting next) {

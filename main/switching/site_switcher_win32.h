@@ -9,6 +9,7 @@
 
 #include "common/scoped_win32.h"
 #include "main/switching/toggle.h"
+#include "main/switching/window_walk.h"
 
 namespace qvx {
 
@@ -37,6 +38,9 @@ class SiteSwitcher {
   // threads and the press ends, whatever the browsers do, within 2 s of the keystroke. One
   // press may wait behind the one being served; presses beyond it are dropped.
   void Toggle(const SiteKeywords& site);
+  // Reads the candidates' addresses as a press would now, with the same limits and deadline,
+  // for a window that shows them: `notify` is posted `message` as each read ends.
+  std::shared_ptr<PressReads> ReadLikeAPress(const BrowserWindows& windows, HWND notify, UINT message);
   // "Launch New": the shell's "open" of the Launch URL, without blocking the caller.
   void LaunchNew(const std::wstring& launchUrl);
 

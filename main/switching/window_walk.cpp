@@ -4,21 +4,28 @@
 
 namespace qvx {
 
-BrowserWindows FindCandidates(WindowSource& windows, std::wstring_view browserTextKeyword) {
-  BrowserWindows found;
+std::vector<BrowserWindow> ListBrowserWindows(WindowSource& windows) {
+  std::vector<BrowserWindow> found;
   for (WindowId window : windows.TopLevelWindows()) {
     if (!windows.IsVisibleWithoutOwner(window)) continue;
     std::wstring className = windows.ClassName(window);
     const BrowserFamily family = BrowserFamilyOf(className);
     if (family == BrowserFamily::None) continue;
-    BrowserProcess process{windows.ProcessId(window), std::move(className)};
-    found.processes.insert(process);
-    const std::wstring title = windows.Title(window);
-    if (!title.empty() && TitleMatches(title, browserTextKeyword)) {
-      found.candidates.push_back({window, family, std::move(process)});
-    }
+    const std::uint32_t processId = windows.ProcessId(window);
+    found.push_back({window, family, {processId, std::move(className)}, windows.Title(window)});
   }
   return found;
+}
+
+BrowserWindows SelectCandidates(const std::vector<BrowserWindow>& windows, std::wstring_view browserTextKeyword) {
+  BrowserWindows selected;
+  for (const BrowserWindow& window : windows) {
+    selected.processes.insert(window.process);
+    if (!window.title.empty() && TitleMatches(window.title, browserTextKeyword)) {
+      selected.candidates.push_back({window.window, window.family, window.process});
+    }
+  }
+  return selected;
 }
 
 bool CountsAsSiteWindow(BrowserFamily family, const AddressRead& read, std::wstring_view urlKeyword) {

@@ -54,14 +54,24 @@ struct AddressRead {
   std::wstring address;
 };
 
-// The visible, ownerless browser windows with a non-empty title containing the keyword, in Z
-// order, and the processes of all visible, ownerless browser windows. The tests run in this
-// order and stop at the first that fails; nothing is read here.
+// A visible, ownerless window of a browser class, with its title as the match reads it.
+struct BrowserWindow {
+  WindowId window = 0;
+  BrowserFamily family = BrowserFamily::None;
+  BrowserProcess process;
+  std::wstring title;
+};
+// The visible, ownerless browser windows, in Z order; nothing is read here.
+std::vector<BrowserWindow> ListBrowserWindows(WindowSource& windows);
+
+// The browser windows with a non-empty title containing the keyword, in Z order, and the
+// processes of all browser windows. The tests run in this order and stop at the first that
+// fails; nothing is read here.
 struct BrowserWindows {
   std::vector<Candidate> candidates;
   std::set<BrowserProcess> processes;
 };
-BrowserWindows FindCandidates(WindowSource& windows, std::wstring_view browserTextKeyword);
+BrowserWindows SelectCandidates(const std::vector<BrowserWindow>& windows, std::wstring_view browserTextKeyword);
 
 // Whether a candidate counts as the site's window. Internet Explorer's counts by the address in
 // its address bar; a modern browser's by the address its accessibility tree shows, or, when the

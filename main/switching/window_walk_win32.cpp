@@ -61,9 +61,13 @@ bool IsVisibleWithoutOwner(HWND window) {
   return IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr;
 }
 
-BrowserWindows FindCandidatesOnScreen(std::wstring_view browserTextKeyword) {
+std::vector<BrowserWindow> BrowserWindowsOnScreen() {
   ScreenWindows screen;
-  return FindCandidates(screen, browserTextKeyword);
+  return ListBrowserWindows(screen);
+}
+
+BrowserWindows FindCandidatesOnScreen(std::wstring_view browserTextKeyword) {
+  return SelectCandidates(BrowserWindowsOnScreen(), browserTextKeyword);
 }
 
 std::wstring ReadAddressBar(HWND frame) {

@@ -20,6 +20,8 @@ bool IsVisibleWithoutOwner(HWND window);
 // all browser windows. Only cheap queries that never wait for another program: nothing is sent
 // to the windows.
 BrowserWindows FindCandidatesOnScreen(std::wstring_view browserTextKeyword);
+// The browser windows on the screen now, in Z order.
+std::vector<BrowserWindow> BrowserWindowsOnScreen();
 
 // The text of Internet Explorer's address bar, reached through the exact child chain
 // "WorkerW" > "ReBarWindow32" > "ComboBoxEx32" > "ComboBox" > "Edit"; empty when a link is

@@ -77,7 +77,7 @@ TEST_F(Desktop, HeldHotkeysWarnOnceBeforeTheInformationFormAndAgainAfterAnAboutO
   EXPECT_EQ(InformationForm(), nullptr) << "the information form came before the warning";
   // "&About" from the tray while the warning is up, then OK, then the About window's close box.
   ASSERT_TRUE(WaitForTrayIconCount(1));
-  ChooseMenuItem(2);
+  ChooseMenuItem(3);
   HWND about = WaitForAbout();
   ASSERT_NE(about, nullptr) << "About was not shown";
   ASSERT_TRUE(box->Press(L"OK"));
@@ -104,7 +104,7 @@ TEST_F(Desktop, TrayMenuAboutAndCloseBoxReRegisterFromTheFileAndExitFreesEveryth
   EXPECT_FALSE(HotkeyIsFree(kCtrlAlt, 'J'));
   // In the tray, the program has not loaded the common controls: its About controls wait.
   EXPECT_FALSE(HasLoadedModule(app.Pid(), L"comctl32.dll"));
-  ChooseMenuItem(2);  // past "&Open New Instance" and the separator: "&About"
+  ChooseMenuItem(3);  // past "&Open New Instance", "Site &Windows..." and the separator: "&About"
   HWND about = WaitForAbout();
   ASSERT_NE(about, nullptr) << "About was not shown";
   EXPECT_EQ(TextOf(ChildById(about, IDC_ABOUT_VERSION)), L"Quorvex v1.1.4");
@@ -122,7 +122,7 @@ TEST_F(Desktop, TrayMenuAboutAndCloseBoxReRegisterFromTheFileAndExitFreesEveryth
   EXPECT_TRUE(HotkeyIsFree(kCtrlAlt, 'J')) << "the old combination is still held";
   EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "1\r\n");
 
-  ChooseMenuItem(3);  // "&Exit"
+  ChooseMenuItem(4);  // "&Exit"
   EXPECT_TRUE(app.Proc().WaitForExit());
   EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
   EXPECT_TRUE(WaitForTrayIconCount(0));

@@ -312,4 +312,15 @@ bool NoMessageBoxFor(DWORD processId, Millis period) {
   return StaysFalse([&] { return MessageBoxOf(processId) != nullptr; }, period);
 }
 
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
 } // namespace e2e

@@ -89,6 +89,7 @@ inline HWND WaitForTopLevel(DWORD processId, const std::wstring& className, cons
   return found;
 }
 HWND ChildById(HWND parent, int id);
+std::wstring ClipboardText();  // the clipboard's Unicode text; empty when it holds none
 // Whether the process has loaded the DLL of that file name (case ignored).
 bool HasLoadedModule(DWORD processId, const std::wstring& fileName);
 
