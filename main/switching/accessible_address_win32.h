@@ -2,17 +2,9 @@
 // A modern browser window's address, read through its accessibility tree (MSAA).
 #include <windows.h>
 
-#include <atomic>
-
-#include "main/switching/address_field.h"
+#include "main/switching/window_tree_win32.h"
 
 namespace qvx {
-
-// When a read stops asking the browser: at the deadline (GetTickCount64), or once told to.
-struct ReadLimits {
-  ULONGLONG deadline;
-  const std::atomic<bool>* stop;
-};
 
 // Asks the window for its accessible client object and finds the address field in it, along
 // the remembered path first. Unreadable when the window does not hand out its object (it

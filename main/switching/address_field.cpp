@@ -56,8 +56,8 @@ FieldPath PathTo(const std::vector<Visited>& visited, std::size_t index) {
 }
 } // namespace
 
-FieldSearch SearchAddressField(AccessibleTree& tree) {
-  FieldSearch search;
+TreeSearch SearchTree(AccessibleTree& tree, const Wanted& wanted) {
+  TreeSearch search;
   std::vector<Visited> visited{{AccessibleTree::kWindow, 0, false, 0, 0}};
   // Elements inside a tool bar are searched before anything else that waits: the address bar's
   // tool bar is then searched as soon as it is met, before the rest of a large window.
@@ -72,14 +72,16 @@ FieldSearch SearchAddressField(AccessibleTree& tree) {
     const long role = visited[index].role = tree.Role(next.element);
     ++search.elementsVisited;
     if (index == 0 && role == 0) return search;  // the window answers nothing: unreadable
+    if (wanted(tree, next.element, role, next.insideToolBar)) {
+      search.end = TreeSearch::End::Found;
+      search.element = next.element;
+      search.role = role;
+      search.path = PathTo(visited, index);
+      return search;
+    }
     if (IsNeverEntered(role)) {
       --counted;
       continue;
-    }
-    if (next.insideToolBar && IsAddressField(tree, next.element, role)) {
-      search.path = PathTo(visited, index);
-      search.read = {Outcome::Address, FieldValue(tree, next.element, role, search.path)};
-      return search;
     }
     if (tree.IsSimple(next.element)) continue;
     const std::size_t room = kAddressSearchElements - counted;
@@ -105,7 +107,20 @@ FieldSearch SearchAddressField(AccessibleTree& tree) {
     }
     counted += children->size();
   }
-  if (!cutShort) search.read.outcome = Outcome::NoAddressField;
+  if (!cutShort) search.end = TreeSearch::End::NotThere;
+  return search;
+}
+
+FieldSearch SearchAddressField(AccessibleTree& tree) {
+  const TreeSearch found = SearchTree(tree, [](AccessibleTree& t, Element element, long role, bool insideToolBar) {
+    return insideToolBar && IsAddressField(t, element, role);
+  });
+  FieldSearch search;
+  search.elementsVisited = found.elementsVisited;
+  if (found.end == TreeSearch::End::NotThere) search.read.outcome = Outcome::NoAddressField;
+  if (found.end != TreeSearch::End::Found) return search;
+  search.path = found.path;
+  search.read = {Outcome::Address, FieldValue(tree, found.element, found.role, search.path)};
   return search;
 }
 

@@ -5,6 +5,7 @@
 // localised, so only roles and states decide.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ inline constexpr long kRoleText = 0x2a;
 inline constexpr long kRoleComboBox = 0x2e;
 inline constexpr unsigned long kStateInvisible = 0x8000;
 inline constexpr unsigned long kStateReadOnly = 0x40;
+inline constexpr unsigned long kStateSelected = 0x2;
 
 // How far the search goes: levels below the window's own element, and elements whose role was
 // asked. A browser's tool bars lie a few levels down; an application with a large tree of its
@@ -48,6 +50,9 @@ class AccessibleTree {
   virtual long Role(Element element) = 0;  // 0 when it cannot be read
   virtual unsigned long State(Element element) = 0;
   virtual std::wstring Value(Element element) = 0;
+  virtual std::wstring Name(Element element) = 0;
+  // The element's default action (a page tab's: select it); false when it was refused.
+  virtual bool DoDefaultAction(Element element) = 0;
 };
 
 // Where the field lay in one window: the child position at each level from the window's
@@ -71,8 +76,28 @@ struct FieldSearch {
   std::uint64_t readMs = 0;         // the whole read, the request for the tree included
 };
 
+// How a search of a window's tree ended, and where.
+struct TreeSearch {
+  enum class End {
+    Unreadable,  // cut short by the limits, or the window element answers no role or children
+    NotThere,    // searched to its end
+    Found,
+  };
+  End end = End::Unreadable;
+  AccessibleTree::Element element = AccessibleTree::kWindow;
+  long role = 0;
+  FieldPath path;
+  std::size_t elementsVisited = 0;
+};
+// Whether an element (with its role, inside a tool bar or not) is the one looked for.
+using Wanted = std::function<bool(AccessibleTree&, AccessibleTree::Element, long role, bool insideToolBar)>;
+
 // Breadth-first from the window's element, tool bars searched before anything queued after
-// them, never into page content, tab strips or tab panels: the value of the first editable text
+// them, never into page content, tab strips or tab panels (which may still be the element
+// wanted), within the limits: the first element wanted.
+TreeSearch SearchTree(AccessibleTree& tree, const Wanted& wanted);
+
+// The search for the address field: the value of the first editable text
 // (not read-only) or combo box inside a tool bar. A combo box without a value gives the value of
 // its first editable, visible text child. Only a tree searched to its end without a field has
 // no address field; a tree cut short by the limits, or whose window element answers neither

@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "main/switching/accessible_address_win32.h"
+#include "main/switching/page_tabs.h"
 #include "main/switching/window_walk_win32.h"
 
 namespace qvx {
@@ -68,6 +69,59 @@ struct AddressReaders::Shared {
 };
 
 namespace {
+struct TabJob {
+  std::shared_ptr<AddressReaders::Shared> shared;
+  std::shared_ptr<TabSearch> search;
+  std::vector<Candidate> windows;
+  std::wstring browserTextKeyword, urlKeyword;
+  HWND notify;
+  UINT message;
+};
+
+// The browser windows' tab strips as the tab search reads and selects them, each window's tree
+// opened when first needed.
+class ScreenTabWindows final : public TabWindows {
+ public:
+  ScreenTabWindows(TabJob& job, const ReadLimits& limits)
+      : job_(job), limits_(limits), trees_(job.windows.size()) {}
+  std::size_t Count() override { return job_.windows.size(); }
+  std::optional<std::vector<PageTab>> Tabs(std::size_t window) override {
+    WindowTree* tree = Tree(window);
+    if (!tree) return std::nullopt;
+    auto tabs = ReadPageTabs(*tree);
+    return tree->Interrupted() ? std::nullopt : tabs;
+  }
+  bool Select(std::size_t window, const PageTab& tab) override {
+    WindowTree* tree = Tree(window);
+    return tree && tree->DoDefaultAction(tab.element);
+  }
+  std::wstring Address(std::size_t window, std::wstring_view before) override {
+    WindowTree* tree = Tree(window);
+    const BrowserProcess& process = job_.windows[window].process;
+    // A browser may show the selected tab's address a moment after the selection.
+    for (int attempt = 0; tree && attempt < kAddressAttempts; ++attempt) {
+      if (attempt > 0) Sleep(kAddressAttemptPauseMs);
+      const FieldSearch search = FindAddressField(*tree, job_.shared->paths.Remembered(process));
+      job_.shared->paths.Learn(process, search);
+      if (tree->Interrupted()) return {};
+      if (search.read.address != before || before.empty()) return search.read.address;
+    }
+    return std::wstring(before);
+  }
+  bool Stopped() override { return limits_.stop->load() || GetTickCount64() >= limits_.deadline; }
+
+ private:
+  static constexpr int kAddressAttempts = 4;
+  static constexpr DWORD kAddressAttemptPauseMs = 50;
+  WindowTree* Tree(std::size_t window) {
+    if (!trees_[window]) trees_[window] = OpenWindowTree(ToHwnd(job_.windows[window].window), limits_);
+    return trees_[window].get();
+  }
+  TabJob& job_;
+  const ReadLimits& limits_;
+  std::vector<std::unique_ptr<WindowTree>> trees_;
+};
+
 struct ReadJob {
   std::shared_ptr<AddressReaders::Shared> shared;
   std::shared_ptr<PressReads> reads;
@@ -78,6 +132,16 @@ struct ReadJob {
 };
 
 } // namespace
+
+bool TabSearch::Finished() const {
+  const std::lock_guard<std::mutex> guard(lock_);
+  return finished_;
+}
+
+std::optional<WindowId> TabSearch::Chosen() const {
+  const std::lock_guard<std::mutex> guard(lock_);
+  return chosen_;
+}
 
 bool PressReads::AllFinished() const {
   const std::lock_guard<std::mutex> guard(lock_);
@@ -146,6 +210,33 @@ class ReadRunner {
     job.shared->paths.Learn(job.candidate.process, search);
     return search;
   }
+  static void CALLBACK SearchTabs(PTP_CALLBACK_INSTANCE instance, void* context) {
+    const std::unique_ptr<TabJob> job(static_cast<TabJob*>(context));
+    CallbackMayRunLong(instance);
+    TabSearch& search = *job->search;
+    std::optional<WindowId> chosen;
+    const ReadingApartment apartment;
+    if (apartment.Ready() && !search.stop_.load() && GetTickCount64() < search.Deadline()) {
+      const DWORD thread = GetCurrentThreadId();
+      {
+        const std::lock_guard<std::mutex> guard(search.lock_);
+        search.readingThreads_.insert(thread);
+      }
+      const ReadLimits limits{search.Deadline(), &search.stop_};
+      ScreenTabWindows windows(*job, limits);
+      if (const auto tab = SelectSiteTab(windows, job->browserTextKeyword, job->urlKeyword)) {
+        chosen = job->windows[tab->window].window;
+      }
+      const std::lock_guard<std::mutex> guard(search.lock_);
+      search.readingThreads_.erase(thread);
+    }
+    {
+      const std::lock_guard<std::mutex> guard(search.lock_);
+      search.chosen_ = chosen;
+      search.finished_ = true;
+    }
+    PostMessageW(job->notify, job->message, 0, 0);
+  }
   static void Finish(PressReads& reads, std::size_t index) {
     const std::lock_guard<std::mutex> guard(reads.lock_);
     reads.results_[index] = FieldSearch{};
@@ -197,14 +288,29 @@ std::shared_ptr<PressReads> AddressReaders::Start(const BrowserWindows& windows,
   return reads;
 }
 
-void AddressReaders::Stop(PressReads& reads) {
-  const std::lock_guard<std::mutex> guard(reads.lock_);
-  reads.stop_ = true;
+void AddressReaders::Stop(PressWork& work) {
+  const std::lock_guard<std::mutex> guard(work.lock_);
+  work.stop_ = true;
   // Where COM cannot cancel a call (Wine does not), the read ends when the browser answers and
   // asks nothing more; its window is not read again until then.
   if (Cancellation().cancel) {
-    for (DWORD thread : reads.readingThreads_) Cancellation().cancel(thread, 0);
+    for (DWORD thread : work.readingThreads_) Cancellation().cancel(thread, 0);
   }
+}
+
+std::shared_ptr<TabSearch> AddressReaders::StartTabSearch(std::vector<Candidate> windows, std::wstring browserTextKeyword,
+                                                          std::wstring urlKeyword, ULONGLONG deadline, HWND notify,
+                                                          UINT message) {
+  auto search = std::make_shared<TabSearch>(deadline);
+  auto job = std::make_unique<TabJob>(TabJob{shared_, search, std::move(windows), std::move(browserTextKeyword),
+                                             std::move(urlKeyword), notify, message});
+  if (TrySubmitThreadpoolCallback(ReadRunner::SearchTabs, job.get(), &environment_)) {
+    job.release();
+  } else {
+    const std::lock_guard<std::mutex> guard(search->lock_);
+    search->finished_ = true;
+  }
+  return search;
 }
 
 } // namespace qvx

@@ -18,12 +18,25 @@
 
 namespace qvx {
 
-// What one press's reads found so far; shared with the reading threads, since a read may
-// outlive its press.
-class PressReads {
+// Work of one press on the reading threads; shared with them, since it may outlive its press.
+class PressWork {
  public:
-  PressReads(std::size_t count, ULONGLONG deadline) : deadline_(deadline), results_(count) {}
+  explicit PressWork(ULONGLONG deadline) : deadline_(deadline) {}
   ULONGLONG Deadline() const { return deadline_; }
+
+ protected:
+  friend class AddressReaders;
+  friend class ReadRunner;
+  const ULONGLONG deadline_;
+  std::atomic<bool> stop_{false};
+  mutable std::mutex lock_;
+  std::set<DWORD> readingThreads_;  // threads in the middle of this work's calls
+};
+
+// What one press's reads found so far.
+class PressReads : public PressWork {
+ public:
+  PressReads(std::size_t count, ULONGLONG deadline) : PressWork(deadline), results_(count) {}
   bool AllFinished() const;
   // The reads as they stand: unfinished ones are unreadable.
   std::vector<AddressRead> Results() const;
@@ -31,13 +44,22 @@ class PressReads {
   std::vector<std::optional<FieldSearch>> Ended() const;
 
  private:
+  friend class ReadRunner;
+  std::vector<std::optional<FieldSearch>> results_;
+};
+
+// A press's look through the browsers' tab strips for the site in a background tab.
+class TabSearch : public PressWork {
+ public:
+  using PressWork::PressWork;
+  bool Finished() const;
+  std::optional<WindowId> Chosen() const;  // the window whose tab was selected
+
+ private:
   friend class AddressReaders;
   friend class ReadRunner;
-  const ULONGLONG deadline_;
-  std::atomic<bool> stop_{false};
-  mutable std::mutex lock_;
-  std::vector<std::optional<FieldSearch>> results_;
-  std::set<DWORD> readingThreads_;  // threads in the middle of one of this press's reads
+  bool finished_ = false;
+  std::optional<WindowId> chosen_;
 };
 
 class AddressReaders {
@@ -50,8 +72,12 @@ class AddressReaders {
   // Starts reading the candidates' addresses; `notify` is posted `message` as each read ends.
   // A window whose read from an earlier press still runs is not read again: it stays unread.
   std::shared_ptr<PressReads> Start(const BrowserWindows& windows, ULONGLONG deadline, HWND notify, UINT message);
-  // The press is over: its reads stop asking, and calls still waiting for a browser are cancelled.
-  static void Stop(PressReads& reads);
+  // Looks through the tab strips of the windows (ascending handles) for a tab of the site and
+  // selects it; `notify` is posted `message` when it ends.
+  std::shared_ptr<TabSearch> StartTabSearch(std::vector<Candidate> windows, std::wstring browserTextKeyword,
+                                            std::wstring urlKeyword, ULONGLONG deadline, HWND notify, UINT message);
+  // The press is over: its work stops asking, and calls still waiting for a browser are cancelled.
+  static void Stop(PressWork& work);
 
   struct Shared;
 

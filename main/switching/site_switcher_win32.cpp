@@ -24,6 +24,10 @@ constexpr ULONGLONG kShortestReadMs = 300;
 // The first browser window of a launch takes a moment to appear: a press within this time of
 // the last launch, with still no window of the site, does not open another.
 constexpr ULONGLONG kRelaunchPauseMs = 3000;
+// A background tab of the site is looked for until this long after the keystroke, and only
+// when that leaves this much time: the press opens the Launch URL within 2 s either way.
+constexpr ULONGLONG kTabSearchEndMs = 1850;
+constexpr ULONGLONG kShortestTabSearchMs = 100;
 
 // The hook's callback carries no context: the one switcher, on the user-interface thread.
 SiteSwitcher* foregroundListener = nullptr;
@@ -40,8 +44,10 @@ ULONGLONG KeystrokeTime() {
 struct SiteSwitcher::Press {
   SiteKeywords site;
   ULONGLONG keystroke;
+  std::vector<BrowserWindow> browsers;
   std::vector<Candidate> candidates;
   std::shared_ptr<PressReads> reads;
+  std::shared_ptr<TabSearch> tabs;  // once no window of the site was found
 };
 
 SiteSwitcher::SiteSwitcher() = default;
@@ -50,6 +56,7 @@ SiteSwitcher::~SiteSwitcher() {
   foregroundHook_.Reset();
   if (foregroundListener == this) foregroundListener = nullptr;
   if (press_) AddressReaders::Stop(*press_->reads);
+  if (press_ && press_->tabs) AddressReaders::Stop(*press_->tabs);
 }
 
 void SiteSwitcher::Prepare() {
@@ -105,8 +112,10 @@ void SiteSwitcher::LaunchNew(const std::wstring& launchUrl) { OpenInBrowser(laun
 void SiteSwitcher::Start(Waiting next) {
   const ULONGLONG now = GetTickCount64();
   const ULONGLONG deadline = std::max(next.keystroke + kReadBudgetMs, now + kShortestReadMs);
-  BrowserWindows windows = FindCandidatesOnScreen(next.site.browserTextKeyword);
+  std::vector<BrowserWindow> browsers = BrowserWindowsOnScreen();
+  BrowserWindows windows = SelectCandidates(browsers, next.site.browserTextKeyword);
   press_ = std::make_unique<Press>();
+  press_->browsers = std::move(browsers);
   press_->site = std::move(next.site);
   press_->keystroke = next.keystroke;
   // Without a window to hear back from the reads, nothing is read: modern windows count on their titles.
@@ -119,25 +128,67 @@ void SiteSwitcher::Start(Waiting next) {
 
 void SiteSwitcher::CheckPress() {
   if (!press_) return;
-  if (!press_->reads->AllFinished() && GetTickCount64() < press_->reads->Deadline() && messages_) return;
+  const bool overdue = GetTickCount64() >= (press_->tabs ? press_->tabs->Deadline() : press_->reads->Deadline());
+  if (messages_ && !overdue && !(press_->tabs ? press_->tabs->Finished() : press_->reads->AllFinished())) return;
+  if (press_->tabs) return FinishTabSearch();
   Finish();
 }
 
 void SiteSwitcher::Finish() {
   if (messages_) KillTimer(messages_.Get(), kDeadlineTimer);
-  const std::unique_ptr<Press> press = std::move(press_);
   // Reads still running count as unread; they stop asking, and what they find is dropped.
-  AddressReaders::Stop(*press->reads);
+  AddressReaders::Stop(*press_->reads);
   const std::vector<WindowId> siteWindows =
-      SiteWindows(press->candidates, press->reads->Results(), press->site.urlKeyword);
+      SiteWindows(press_->candidates, press_->reads->Results(), press_->site.urlKeyword);
   cycle_.RecordForeground(ToWindowId(GetForegroundWindow()));
   if (const auto chosen = cycle_.ChooseNext(siteWindows)) {
     // A window closed since the walk is left alone quietly.
     BringWindowForward(ToHwnd(*chosen));
-  } else if (!lastToggleLaunch_ || press->keystroke >= *lastToggleLaunch_ + kRelaunchPauseMs) {
-    OpenInBrowser(press->site.launchUrl);
-    lastToggleLaunch_ = GetTickCount64();
+  } else if (!lastToggleLaunch_ || press_->keystroke >= *lastToggleLaunch_ + kRelaunchPauseMs) {
+    if (StartTabSearch()) return;
+    Launch();
   }
+  ServeWaitingPress();
+}
+
+bool SiteSwitcher::StartTabSearch() {
+  // The site may be open in a background tab of a Chromium- or Firefox-family window, whatever
+  // its title shows: its tab is looked for within the press's time.
+  const ULONGLONG deadline = press_->keystroke + kTabSearchEndMs;
+  const ULONGLONG now = GetTickCount64();
+  std::vector<Candidate> windows;
+  for (const BrowserWindow& window : press_->browsers) {
+    if (window.family == BrowserFamily::Modern) windows.push_back({window.window, window.family, window.process});
+  }
+  if (windows.empty() || !messages_ || now + kShortestTabSearchMs > deadline) return false;
+  std::sort(windows.begin(), windows.end(), [](const auto& a, const auto& b) { return a.window < b.window; });
+  press_->tabs = readers_->StartTabSearch(std::move(windows), press_->site.browserTextKeyword, press_->site.urlKeyword,
+                                          deadline, messages_.Get(), kReadEnded);
+  SetTimer(messages_.Get(), kDeadlineTimer, static_cast<UINT>(deadline - now), nullptr);
+  CheckPress();
+  return true;
+}
+
+void SiteSwitcher::FinishTabSearch() {
+  KillTimer(messages_.Get(), kDeadlineTimer);
+  // Past its time the search selects nothing more, and the Launch URL opens.
+  AddressReaders::Stop(*press_->tabs);
+  const std::optional<WindowId> chosen = press_->tabs->Finished() ? press_->tabs->Chosen() : std::nullopt;
+  if (chosen && BringWindowForward(ToHwnd(*chosen))) {
+    cycle_.RecordForeground(*chosen);
+  } else {
+    Launch();
+  }
+  ServeWaitingPress();
+}
+
+void SiteSwitcher::Launch() {
+  OpenInBrowser(press_->site.launchUrl);
+  lastToggleLaunch_ = GetTickCount64();
+}
+
+void SiteSwitcher::ServeWaitingPress() {
+  press_.reset();
   if (waiting_) {
     Waiting next = std::move(*waiting_);
     waiting_.reset();

@@ -15,6 +15,7 @@ namespace qvx {
 
 class AddressReaders;
 class PressReads;
+class TabSearch;
 
 // What identifies the site's windows, and what opens a new one.
 struct SiteKeywords {
@@ -57,6 +58,10 @@ class SiteSwitcher {
   void Start(Waiting next);
   void CheckPress();
   void Finish();
+  bool StartTabSearch();
+  void FinishTabSearch();
+  void Launch();
+  void ServeWaitingPress();
 
   std::unique_ptr<AddressReaders> readers_;
   ScopedWindow messages_;  // hears that a read ended, and the press deadline

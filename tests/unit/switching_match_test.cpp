@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "main/switching/address_field.h"
+#include "main/switching/page_tabs.h"
 #include "main/switching/window_walk.h"
 
 using namespace qvx;
@@ -66,6 +67,8 @@ class PlainTree : public AccessibleTree {
   long Role(Element e) override { return ++asked, nodes.at(e).role; }
   unsigned long State(Element e) override { return ++asked, nodes.at(e).state; }
   std::wstring Value(Element e) override { return ++asked, nodes.at(e).value; }
+  std::wstring Name(Element e) override { return ++asked, nodes.at(e).value; }
+  bool DoDefaultAction(Element) override { return false; }
   FieldSearch Search(std::vector<std::size_t> top) {
     nodes[0].children = std::move(top);
     asked = 0;
@@ -202,4 +205,64 @@ TEST(AddressField, ARememberedPathIsFollowedWhileItHoldsAndSearchedAgainWhenTheL
   PlainTree app;  // the path ends on an editable field that is no longer inside a tool bar
   EXPECT_EQ(Chrome2024(app, 40, L"x", kGroup).outcome, Outcome::NoAddressField);
   EXPECT_EQ(FollowFieldPath(app, path), std::nullopt);
+}
+
+namespace {
+// Browser windows' tab strips as plain data: selecting a tab shows its page's address.
+struct Tab { std::wstring title, address; };
+class PlainTabWindows : public TabWindows {
+ public:
+  std::vector<std::optional<std::vector<Tab>>> windows;  // none: unreadable
+  std::vector<std::size_t> shown;
+  std::vector<std::pair<std::size_t, std::wstring>> selections;
+  std::size_t Count() override { return windows.size(); }
+  std::optional<std::vector<PageTab>> Tabs(std::size_t w) override {
+    if (!windows[w]) return std::nullopt;
+    std::vector<PageTab> tabs;
+    for (std::size_t i = 0; i < windows[w]->size(); ++i) tabs.push_back({i, (*windows[w])[i].title, i == shown[w]});
+    return tabs;
+  }
+  bool Select(std::size_t w, const PageTab& tab) override {
+    selections.push_back({w, tab.name});
+    shown[w] = tab.element;
+    return true;
+  }
+  std::wstring Address(std::size_t w, std::wstring_view) override { return (*windows[w])[shown[w]].address; }
+  bool Stopped() override { return false; }
+};
+} // namespace
+
+TEST(PageTabs, TheTabStripIsFoundBesideTheToolBarsAndNeverInsideThePage) {
+  PlainTree chrome;
+  Chrome2024(chrome, 3, L"example.com/");
+  const auto tabs = ReadPageTabs(chrome);
+  ASSERT_TRUE(tabs);
+  EXPECT_EQ(tabs->size(), 3u);
+  PlainTree inPage;  // a tab list inside the page or a tab panel is never read
+  inPage.nodes[0].children = {inPage.Add(kRoleDocument, {TabStrip(inPage, 2)}), inPage.Add(kRolePropertyPage, {TabStrip(inPage, 2)})};
+  EXPECT_EQ(ReadPageTabs(inPage), std::nullopt);
+}
+
+TEST(PageTabs, TheFirstTabsWithTheTitleAreTriedAndAWrongSiteIsSelectedBack) {
+  PlainTabWindows browsers;
+  const std::wstring edge = L"Example\u200b Domain - Work - Microsoft\u200b Edge";
+  browsers.windows = {std::vector<Tab>{{L"Mail", L"mail.test/"}, {L"Example Domain \u2014 Forum", L"forum.test/"}},
+                      std::nullopt,
+                      std::vector<Tab>{{L"News", L"news.test/"}, {L"Example Domain", L"example.com/"}, {edge, L"x"}}};
+  browsers.shown = {0, 0, 0};
+  const auto chosen = SelectSiteTab(browsers, L"EXAMPLE DOMAIN", L"EXAMPLE.COM");
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->window, 2u);
+  EXPECT_EQ(chosen->name, L"Example Domain");
+  const std::vector<std::pair<std::size_t, std::wstring>> expected{
+      {0, L"Example Domain \u2014 Forum"}, {0, L"Mail"}, {2, L"Example Domain"}};
+  EXPECT_EQ(browsers.selections, expected) << "the forum is selected back before the next is tried";
+
+  PlainTabWindows manyWrong;  // four tabs of another site with the title: three tried, none kept
+  manyWrong.windows = {std::vector<Tab>{{L"Start", L"start.test/"}, {L"Example Domain", L"a.test"}, {L"Example Domain", L"b.test"},
+                                        {L"Example Domain", L"c.test"}, {L"Example Domain", L"example.com/"}}};
+  manyWrong.shown = {0};
+  EXPECT_EQ(SelectSiteTab(manyWrong, L"EXAMPLE DOMAIN", L"EXAMPLE.COM"), std::nullopt);
+  EXPECT_EQ(manyWrong.selections.size(), 6u);
+  EXPECT_EQ(manyWrong.shown[0], 0u) << "the user's tab is shown again";
 }
