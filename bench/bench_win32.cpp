@@ -2,10 +2,12 @@
 // N top-level windows in other processes (a tenth of them the site's browser windows), and
 // prints the figures and their ratios. Memory, idle wake-ups and file descriptors are read
 // from the Linux side of Wine (/proc through drive Z:), since Wine does not count GUI
-// resources or handles per process.
+// resources or handles per process. With --trees N, instead: N presses of each program on 10
+// Chrome windows of 40 tabs (one browser process) among 400 top-level windows, against the
+// reference that reads browser trees, with the calls the browser answered on its trees.
 //
 //   bench.exe [--windows 100,400,1600] [--toggles 1000] [--starts 5] [--browser-class IEFrame]
-//             [--browser-args "extra fake_browser.exe options"]
+//             [--browser-args "extra fake_browser.exe options"] [--trees N]
 #include <windows.h>
 
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,7 +31,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 struct Options {
   std::vector<int> windows{100, 400, 1600};
-  int toggles = 1000, starts = 5;
+  int toggles = 1000, starts = 5, treePresses = 0;
   std::wstring browserClass = L"IEFrame", browserArgs;
 };
 
@@ -120,22 +123,24 @@ size_t WindowsOf(DWORD pid) {
 // One of the two programs under measurement: how to start it, see it ready and end it.
 class Subject {
  public:
-  Subject(bool reference, const std::wstring& keyword, const std::wstring& browserClass)
-      : reference_(reference), keyword_(keyword), browserClass_(browserClass), app_(dir_.Path()) {
+  Subject(bool reference, const std::wstring& keyword, const std::wstring& browserClass,
+          const std::wstring& referenceName = L"reference_tray", const std::wstring& referenceClass = L"QuorvexReferenceTray")
+      : reference_(reference), keyword_(keyword), browserClass_(browserClass), referenceName_(referenceName),
+        referenceClass_(referenceClass), app_(dir_.Path()) {
     const std::string k(keyword.begin(), keyword.end());
     app_.Write(L"QuorvexSettings.txt", "QVX2\r\nFAKE BROWSER\r\n" + k + "\r\nhttps://start-" + k + ".test/\r\n\r\n");
     app_.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
   }
   // What only this program's command line holds: the reference's name (no other program runs
   // it), or the path of the program's own copy.
-  std::wstring CommandLineText() const { return reference_ ? L"reference_tray.exe" : app_.File(kMainExe); }
+  std::wstring CommandLineText() const { return reference_ ? referenceName_ + L".exe" : app_.File(kMainExe); }
   // Starts the program; the time until its window says icon and hotkeys are up, or -1.
   double Start() {
     const auto begin = Clock::now();
-    if (reference_) process_ = Process::Start(BinFile(L"reference_tray.exe"), qvx_test::Quoted(keyword_) + L" " + browserClass_, dir_.Path());
+    if (reference_) process_ = Process::Start(BinFile(CommandLineText()), qvx_test::Quoted(keyword_) + L" " + browserClass_, dir_.Path());
     else app_.Start();
     const DWORD pid = Pid();
-    const wchar_t* windowClass = reference_ ? L"QuorvexReferenceTray" : kMainWindowClass;
+    const wchar_t* windowClass = reference_ ? referenceClass_.c_str() : kMainWindowClass;
     while (Clock::now() - begin < 30s) {
       HWND main = FindTopLevel(pid, windowClass);
       if (main && GetPropW(main, L"QuorvexInTray")) return Ms(Clock::now() - begin);
@@ -145,7 +150,7 @@ class Subject {
   }
   void Stop() {
     if (!reference_) { app_.Exit(); return; }
-    PostMessageW(FindTopLevel(Pid(), L"QuorvexReferenceTray"), WM_CLOSE, 0, 0);
+    PostMessageW(FindTopLevel(Pid(), referenceClass_), WM_CLOSE, 0, 0);
     process_.WaitForExit();
   }
   DWORD Pid() { return reference_ ? process_.Id() : app_.Pid(); }
@@ -154,7 +159,7 @@ class Subject {
 
  private:
   bool reference_;
-  std::wstring keyword_, browserClass_;
+  std::wstring keyword_, browserClass_, referenceName_, referenceClass_;
   TempDir dir_;
   QuorvexApp app_;
   Process process_;
@@ -241,6 +246,58 @@ void Report(int n, const Options& options, const Figures& p, const Figures& r) {
   std::fflush(stdout);
 }
 
+// How many calls the browser process has answered on its trees (the fixture counts them).
+long CallsAnswered(HWND browserWindow) {
+  static const UINT callCount = RegisterWindowMessageW(L"QuorvexFixtureCallCount");
+  DWORD_PTR calls = 0;
+  SendMessageTimeoutW(browserWindow, callCount, 0, 0, SMTO_NORMAL, 10000, &calls);
+  return static_cast<long>(calls);
+}
+
+// Presses on modern browsers' trees, alternating between the two programs; after each press the
+// benchmark waits until the browser has had no call for half a second, so that every call a press
+// made, also after its window came forward, is that press's.
+void MeasureTrees(const Options& options) {
+  constexpr int kWindows = 400, kBrowserWindows = 10;
+  const std::wstring keyword = qvx_test::UniqueToken();
+  Process rest = Process::Start(BinFile(L"many_windows.exe"), std::to_wstring(kWindows - kBrowserWindows), L"");
+  Process browser = Process::Start(BinFile(L"fake_browser.exe"), L"--count " + std::to_wstring(kBrowserWindows) +
+                                   L" --style chromium-2024 --tabs 40 https://" + keyword + L".test/", L"");
+  std::vector<HWND> site;
+  WaitFor([&] { return (site = TopLevelWindowsOf(browser.Id(), true)).size() == kBrowserWindows; }, 60s);
+  WaitFor([&] { return TopLevelWindowsOf(rest.Id(), true).size() == kWindows - kBrowserWindows; }, 60s);
+  Subject program(false, keyword, L"Chrome_WidgetWin_1"),
+      reference(true, keyword, L"Chrome_WidgetWin_1", L"reference_tree", L"QuorvexReferenceTree");
+  Figures p, r;
+  std::vector<double> programCalls, referenceCalls;
+  const std::tuple<Subject*, Figures*, std::vector<double>*> both[] = {{&reference, &r, &referenceCalls},
+                                                                       {&program, &p, &programCalls}};
+  for (auto [subject, figures, calls] : both) subject->Start();
+  Sleep(2000);  // a benchmark, not a test: let the start-ups' after-work finish
+  for (int i = 0; i < options.treePresses; ++i) {
+    for (auto [subject, figures, calls] : both) {
+      const long before = CallsAnswered(site[0]);
+      if (const auto ms = Toggle(subject->ToggleKey(), site)) figures->toggleMs.push_back(*ms);
+      else ++figures->missed;
+      long now = CallsAnswered(site[0]);
+      for (long last = -1; now != last;) last = now, Sleep(500), now = CallsAnswered(site[0]);
+      calls->push_back(static_cast<double>(now - before));
+    }
+  }
+  for (auto [subject, figures, calls] : both) subject->Stop();
+  std::string load = ReadUnixFile(L"Z:\\proc\\loadavg");
+  load.erase(load.find_last_not_of('\n') + 1);
+  std::printf("\n%d top-level windows, %d Chrome windows (2024 layout, 40 tabs, one process), %d presses each, "
+              "load %s\n\n", kWindows, kBrowserWindows, options.treePresses, load.c_str());
+  std::printf("| %-40s | %10s | %10s | %7s |\n|---|---:|---:|---:|\n", "figure", "Quorv114", "reference", "ratio");
+  Row("press, median ms", Quantile(p.toggleMs, 0.5), Quantile(r.toggleMs, 0.5));
+  Row("press, p90 ms", Quantile(p.toggleMs, 0.9), Quantile(r.toggleMs, 0.9));
+  Row("presses missed (no site window in 3 s)", p.missed, r.missed);
+  Row("calls on the trees per press, median", Quantile(programCalls, 0.5), Quantile(referenceCalls, 0.5));
+  Row("calls on the trees per press, p90", Quantile(programCalls, 0.9), Quantile(referenceCalls, 0.9));
+  std::fflush(stdout);
+}
+
 std::vector<int> Numbers(const std::wstring& text) {
   std::vector<int> numbers;
   for (size_t at = 0; at < text.size();) {
@@ -261,7 +318,9 @@ int wmain(int argc, wchar_t** argv) {
     else if (name == L"--starts") options.starts = _wtoi(value.c_str());
     else if (name == L"--browser-class") options.browserClass = value;
     else if (name == L"--browser-args") options.browserArgs = value;
+    else if (name == L"--trees") options.treePresses = _wtoi(value.c_str());
   }
+  if (options.treePresses > 0) return MeasureTrees(options), 0;
   for (int n : options.windows) {
     const std::wstring keyword = qvx_test::UniqueToken();
     Process rest = Process::Start(BinFile(L"many_windows.exe"), std::to_wstring(n - n / 10), L"");

@@ -5,6 +5,7 @@
 #
 #   scripts/bench.sh [--windows 100,400,1600] [--toggles 1000] [--starts 5]
 #                    [--browser-class IEFrame] [--browser-args "..."]
+#   scripts/bench.sh --trees 30     (presses on modern browsers' trees instead; see bench/bench_win32.cpp)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QVX_BUILD_DIR:-$root/build}/windows
