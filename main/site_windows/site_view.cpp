@@ -125,7 +125,8 @@ std::wstring ShowInvisibleCharacters(std::wstring_view text) {
   return shown;
 }
 
-RowTexts DescribeRow(const SiteWindowRow& row, const SiteValues& site) {
+namespace {
+RowTexts DescribeShownPage(const SiteWindowRow& row, const SiteValues& site) {
   RowTexts texts;
   texts.browser = FamilyName(row.windowClass) + (row.programFile.empty() ? L"" : L" (" + row.programFile + L")");
   texts.title = ShowInvisibleCharacters(row.title);
@@ -156,6 +157,17 @@ RowTexts DescribeRow(const SiteWindowRow& row, const SiteValues& site) {
       texts.counts = texts.countsAsSite ? L"Yes: counted on its title: its address could not be read"
                                         : L"No: its address could not be read";
       break;
+  }
+  return texts;
+}
+
+} // namespace
+
+RowTexts DescribeRow(const SiteWindowRow& row, const SiteValues& site) {
+  RowTexts texts = DescribeShownPage(row, site);
+  // A press that finds no window of the site selects such a tab.
+  if (!texts.countsAsSite && !row.backgroundTab.empty()) {
+    texts.counts += L"; a background tab: '" + ShowInvisibleCharacters(row.backgroundTab) + L"'";
   }
   return texts;
 }

@@ -27,6 +27,7 @@ struct SiteWindowRow {
   bool titleMatches = false;
   bool reading = false;               // its read has not ended yet
   std::optional<FieldSearch> search;  // the read, once ended; none when it was not read
+  std::wstring backgroundTab;         // the title of a background tab of the site
   unsigned long long readMs = 0;
 };
 

@@ -78,6 +78,7 @@ void Place(HWND dialog, int id, RECT units, SIZE client) {
 
 SiteWindowsView::~SiteWindowsView() {
   if (reads_) AddressReaders::Stop(*reads_);
+  if (tabs_) AddressReaders::Stop(*tabs_);
   if (Handle()) {
     dialogs_.Remove(Handle());
     DestroyWindow(Handle());
@@ -105,12 +106,19 @@ void SiteWindowsView::Open(const SiteValues& site) {
 
 void SiteWindowsView::Refresh() {
   if (reads_) AddressReaders::Stop(*reads_);
+  if (tabs_) AddressReaders::Stop(*tabs_);
   std::vector<BrowserWindow> windows = BrowserWindowsOnScreen();
   std::sort(windows.begin(), windows.end(), [](const auto& a, const auto& b) { return a.window < b.window; });
   const BrowserWindows selected = SelectCandidates(windows, site_.browserTextKeyword);
   rows_.clear();
   candidateRows_.clear();
+  tabRows_.clear();
+  std::vector<Candidate> tabWindows;
   for (const BrowserWindow& window : windows) {
+    if (window.family == BrowserFamily::Modern) {
+      tabRows_.push_back(rows_.size());
+      tabWindows.push_back({window.window, window.family, window.process});
+    }
     SiteWindowRow row{window.window, window.family, window.process.windowClass, ProgramFile(window.process.processId),
                       window.title};
     row.titleMatches = !window.title.empty() && TitleMatches(window.title, site_.browserTextKeyword);
@@ -119,13 +127,20 @@ void SiteWindowsView::Refresh() {
     rows_.push_back(std::move(row));
   }
   reads_ = switcher_.ReadLikeAPress(selected, Handle(), kReadEnded);
+  tabs_ = switcher_.LookForSiteTabs(std::move(tabWindows), site_.browserTextKeyword, Handle(), kReadEnded);
   SetTimer(Handle(), kDeadlineTimer, static_cast<UINT>(reads_->Deadline() - std::min(reads_->Deadline(), GetTickCount64())),
            nullptr);
   TakeEndedReads();
 }
 
 void SiteWindowsView::TakeEndedReads() {
-  if (!reads_) return;
+  if (tabs_ && (tabs_->Finished() || GetTickCount64() >= tabs_->Deadline())) {
+    const std::vector<std::wstring> found = tabs_->SiteTabs();
+    for (std::size_t i = 0; i < found.size() && i < tabRows_.size(); ++i) rows_[tabRows_[i]].backgroundTab = found[i];
+    AddressReaders::Stop(*tabs_);
+    tabs_.reset();
+  }
+  if (!reads_) return ShowRows();
   const bool overdue = GetTickCount64() >= reads_->Deadline();
   const std::vector<std::optional<FieldSearch>> ended = reads_->Ended();
   for (std::size_t i = 0; i < ended.size() && i < candidateRows_.size(); ++i) {
@@ -138,7 +153,7 @@ void SiteWindowsView::TakeEndedReads() {
     }
   }
   if (overdue || reads_->AllFinished()) {
-    KillTimer(Handle(), kDeadlineTimer);
+    if (!tabs_) KillTimer(Handle(), kDeadlineTimer);
     AddressReaders::Stop(*reads_);
     reads_.reset();
   }
@@ -194,7 +209,9 @@ void SiteWindowsView::Layout() {
 
 void SiteWindowsView::Close() {
   if (reads_) AddressReaders::Stop(*reads_);
+  if (tabs_) AddressReaders::Stop(*tabs_);
   reads_.reset();
+  tabs_.reset();
   rows_.clear();
   dialogs_.Remove(Handle());
   DestroyWindow(Handle());

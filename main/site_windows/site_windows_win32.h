@@ -42,7 +42,9 @@ class SiteWindowsView : public DialogWindow {
   SiteValues site_;
   std::vector<SiteWindowRow> rows_;
   std::vector<std::size_t> candidateRows_;  // the row of each candidate being read
+  std::vector<std::size_t> tabRows_;        // the row of each window whose tabs are looked at
   std::shared_ptr<PressReads> reads_;
+  std::shared_ptr<TabSearch> tabs_;
   WindowIcons icons_;
 };
 

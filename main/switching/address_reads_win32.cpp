@@ -74,6 +74,7 @@ struct TabJob {
   std::shared_ptr<TabSearch> search;
   std::vector<Candidate> windows;
   std::wstring browserTextKeyword, urlKeyword;
+  bool onlyLook;
   HWND notify;
   UINT message;
 };
@@ -141,6 +142,11 @@ bool TabSearch::Finished() const {
 std::optional<WindowId> TabSearch::Chosen() const {
   const std::lock_guard<std::mutex> guard(lock_);
   return chosen_;
+}
+
+std::vector<std::wstring> TabSearch::SiteTabs() const {
+  const std::lock_guard<std::mutex> guard(lock_);
+  return siteTabs_;
 }
 
 bool PressReads::AllFinished() const {
@@ -215,6 +221,7 @@ class ReadRunner {
     CallbackMayRunLong(instance);
     TabSearch& search = *job->search;
     std::optional<WindowId> chosen;
+    std::vector<std::wstring> siteTabs(job->windows.size());
     const ReadingApartment apartment;
     if (apartment.Ready() && !search.stop_.load() && GetTickCount64() < search.Deadline()) {
       const DWORD thread = GetCurrentThreadId();
@@ -224,7 +231,13 @@ class ReadRunner {
       }
       const ReadLimits limits{search.Deadline(), &search.stop_};
       ScreenTabWindows windows(*job, limits);
-      if (const auto tab = SelectSiteTab(windows, job->browserTextKeyword, job->urlKeyword)) {
+      if (job->onlyLook) {
+        for (std::size_t i = 0; i < siteTabs.size() && !windows.Stopped(); ++i) {
+          const auto tabs = windows.Tabs(i);
+          const PageTab* tab = tabs ? FirstSiteTab(*tabs, job->browserTextKeyword) : nullptr;
+          if (tab) siteTabs[i] = tab->name;
+        }
+      } else if (const auto tab = SelectSiteTab(windows, job->browserTextKeyword, job->urlKeyword)) {
         chosen = job->windows[tab->window].window;
       }
       const std::lock_guard<std::mutex> guard(search.lock_);
@@ -233,6 +246,7 @@ class ReadRunner {
     {
       const std::lock_guard<std::mutex> guard(search.lock_);
       search.chosen_ = chosen;
+      search.siteTabs_ = std::move(siteTabs);
       search.finished_ = true;
     }
     PostMessageW(job->notify, job->message, 0, 0);
@@ -299,11 +313,11 @@ void AddressReaders::Stop(PressWork& work) {
 }
 
 std::shared_ptr<TabSearch> AddressReaders::StartTabSearch(std::vector<Candidate> windows, std::wstring browserTextKeyword,
-                                                          std::wstring urlKeyword, ULONGLONG deadline, HWND notify,
-                                                          UINT message) {
+                                                          std::wstring urlKeyword, bool onlyLook, ULONGLONG deadline,
+                                                          HWND notify, UINT message) {
   auto search = std::make_shared<TabSearch>(deadline);
   auto job = std::make_unique<TabJob>(TabJob{shared_, search, std::move(windows), std::move(browserTextKeyword),
-                                             std::move(urlKeyword), notify, message});
+                                             std::move(urlKeyword), onlyLook, notify, message});
   if (TrySubmitThreadpoolCallback(ReadRunner::SearchTabs, job.get(), &environment_)) {
     job.release();
   } else {

@@ -54,12 +54,15 @@ class TabSearch : public PressWork {
   using PressWork::PressWork;
   bool Finished() const;
   std::optional<WindowId> Chosen() const;  // the window whose tab was selected
+  // When only looking: each window's first background tab of the site, by its title (empty: none).
+  std::vector<std::wstring> SiteTabs() const;
 
  private:
   friend class AddressReaders;
   friend class ReadRunner;
   bool finished_ = false;
   std::optional<WindowId> chosen_;
+  std::vector<std::wstring> siteTabs_;
 };
 
 class AddressReaders {
@@ -73,9 +76,11 @@ class AddressReaders {
   // A window whose read from an earlier press still runs is not read again: it stays unread.
   std::shared_ptr<PressReads> Start(const BrowserWindows& windows, ULONGLONG deadline, HWND notify, UINT message);
   // Looks through the tab strips of the windows (ascending handles) for a tab of the site and
-  // selects it; `notify` is posted `message` when it ends.
+  // selects it, or with `onlyLook` lists each window's tab of the site and selects nothing;
+  // `notify` is posted `message` when it ends.
   std::shared_ptr<TabSearch> StartTabSearch(std::vector<Candidate> windows, std::wstring browserTextKeyword,
-                                            std::wstring urlKeyword, ULONGLONG deadline, HWND notify, UINT message);
+                                            std::wstring urlKeyword, bool onlyLook, ULONGLONG deadline, HWND notify,
+                                            UINT message);
   // The press is over: its work stops asking, and calls still waiting for a browser are cancelled.
   static void Stop(PressWork& work);
 

@@ -18,6 +18,19 @@ std::optional<std::vector<PageTab>> ReadPageTabs(AccessibleTree& tree) {
   return tabs;
 }
 
+namespace {
+bool IsSiteTab(const PageTab& tab, std::wstring_view browserTextKeyword) {
+  return !tab.selected && !tab.name.empty() && TitleMatches(tab.name, browserTextKeyword);
+}
+} // namespace
+
+const PageTab* FirstSiteTab(const std::vector<PageTab>& tabs, std::wstring_view browserTextKeyword) {
+  for (const PageTab& tab : tabs) {
+    if (IsSiteTab(tab, browserTextKeyword)) return &tab;
+  }
+  return nullptr;
+}
+
 std::optional<ChosenTab> SelectSiteTab(TabWindows& windows, std::wstring_view browserTextKeyword,
                                        std::wstring_view urlKeyword) {
   int tried = 0;
@@ -30,7 +43,7 @@ std::optional<ChosenTab> SelectSiteTab(TabWindows& windows, std::wstring_view br
     }
     std::optional<std::wstring> before;  // the address shown before the first selection
     for (const PageTab& tab : *tabs) {
-      if (tab.selected || tab.name.empty() || !TitleMatches(tab.name, browserTextKeyword)) continue;
+      if (!IsSiteTab(tab, browserTextKeyword)) continue;
       if (tried == kMostTabsTried || windows.Stopped()) return std::nullopt;
       ++tried;
       if (!before) before = windows.Address(window, L"");

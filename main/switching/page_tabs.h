@@ -26,6 +26,9 @@ struct PageTab {
 // the tab strip.
 std::optional<std::vector<PageTab>> ReadPageTabs(AccessibleTree& tree);
 
+// The first background tab whose title holds the keyword; none when there is none.
+const PageTab* FirstSiteTab(const std::vector<PageTab>& tabs, std::wstring_view browserTextKeyword);
+
 // What trying tabs needs of the browser windows, taken in ascending handle order.
 class TabWindows {
  public:

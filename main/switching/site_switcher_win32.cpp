@@ -107,6 +107,14 @@ std::shared_ptr<PressReads> SiteSwitcher::ReadLikeAPress(const BrowserWindows& w
   return readers_->Start(windows, GetTickCount64() + kReadBudgetMs, notify, message);
 }
 
+std::shared_ptr<TabSearch> SiteSwitcher::LookForSiteTabs(std::vector<Candidate> windows,
+                                                         const std::wstring& browserTextKeyword, HWND notify,
+                                                         UINT message) {
+  Prepare();
+  return readers_->StartTabSearch(std::move(windows), browserTextKeyword, L"", true, GetTickCount64() + kTabSearchEndMs,
+                                  notify, message);
+}
+
 void SiteSwitcher::LaunchNew(const std::wstring& launchUrl) { OpenInBrowser(launchUrl); }
 
 void SiteSwitcher::Start(Waiting next) {
@@ -163,7 +171,7 @@ bool SiteSwitcher::StartTabSearch() {
   if (windows.empty() || !messages_ || now + kShortestTabSearchMs > deadline) return false;
   std::sort(windows.begin(), windows.end(), [](const auto& a, const auto& b) { return a.window < b.window; });
   press_->tabs = readers_->StartTabSearch(std::move(windows), press_->site.browserTextKeyword, press_->site.urlKeyword,
-                                          deadline, messages_.Get(), kReadEnded);
+                                          false, deadline, messages_.Get(), kReadEnded);
   SetTimer(messages_.Get(), kDeadlineTimer, static_cast<UINT>(deadline - now), nullptr);
   CheckPress();
   return true;

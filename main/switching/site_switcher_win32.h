@@ -42,6 +42,10 @@ class SiteSwitcher {
   // Reads the candidates' addresses as a press would now, with the same limits and deadline,
   // for a window that shows them: `notify` is posted `message` as each read ends.
   std::shared_ptr<PressReads> ReadLikeAPress(const BrowserWindows& windows, HWND notify, UINT message);
+  // Lists the Chromium- and Firefox-family windows' background tabs of the site, selecting
+  // nothing, within a press's time.
+  std::shared_ptr<TabSearch> LookForSiteTabs(std::vector<Candidate> windows, const std::wstring& browserTextKeyword,
+                                             HWND notify, UINT message);
   // "Launch New": the shell's "open" of the Launch URL, without blocking the caller.
   void LaunchNew(const std::wstring& launchUrl);
 

@@ -46,6 +46,9 @@ TEST(SiteView, EachWindowIsJudgedAsAPressJudgesItInTheUsersWords) {
     EXPECT_EQ(texts.countsAsSite, texts.counts[0] == L'Y') << c.row.title;
   }
   EXPECT_EQ(DescribeRow(cases[2].row, kSite).browser, L"Firefox");
+  SiteWindowRow inBackground = cases[1].row;  // a press would select this tab
+  inBackground.backgroundTab = L"Example\u200b Domain";
+  EXPECT_EQ(DescribeRow(inBackground, kSite).counts, L"No: title lacks EXAMPLE DOMAIN; a background tab: 'Example<ZWSP> Domain'");
   EXPECT_EQ(ShowInvisibleCharacters(L"Example\u200b Domain\u00a0- Edge"), L"Example<ZWSP> Domain<NBSP>- Edge");
 }
 
