@@ -60,8 +60,7 @@ SiteSwitcher::~SiteSwitcher() {
 }
 
 void SiteSwitcher::Prepare() {
-  if (readers_) return;
-  readers_ = std::make_unique<AddressReaders>();
+  if (messages_) return;
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -76,6 +75,12 @@ void SiteSwitcher::Prepare() {
   // Wine 8 delivers no foreground events; each press also looks at the foreground window itself.
   foregroundHook_.Reset(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundChanged,
                                         0, 0, WINEVENT_OUTOFCONTEXT));
+}
+
+AddressReaders& SiteSwitcher::Readers() {
+  // Made with the first read: the reading threads and COM are not needed before.
+  if (!readers_) readers_ = std::make_unique<AddressReaders>();
+  return *readers_;
 }
 
 void CALLBACK SiteSwitcher::ForegroundChanged(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD,
@@ -104,14 +109,14 @@ void SiteSwitcher::Toggle(const SiteKeywords& site) {
 
 std::shared_ptr<PressReads> SiteSwitcher::ReadLikeAPress(const BrowserWindows& windows, HWND notify, UINT message) {
   Prepare();
-  return readers_->Start(windows, GetTickCount64() + kReadBudgetMs, notify, message);
+  return Readers().Start(windows, GetTickCount64() + kReadBudgetMs, notify, message);
 }
 
 std::shared_ptr<TabSearch> SiteSwitcher::LookForSiteTabs(std::vector<Candidate> windows,
                                                          const std::wstring& browserTextKeyword, HWND notify,
                                                          UINT message) {
   Prepare();
-  return readers_->StartTabSearch(std::move(windows), browserTextKeyword, L"", true, GetTickCount64() + kTabSearchEndMs,
+  return Readers().StartTabSearch(std::move(windows), browserTextKeyword, L"", true, GetTickCount64() + kTabSearchEndMs,
                                   notify, message);
 }
 
@@ -127,7 +132,7 @@ void SiteSwitcher::Start(Waiting next) {
   press_->site = std::move(next.site);
   press_->keystroke = next.keystroke;
   // Without a window to hear back from the reads, nothing is read: modern windows count on their titles.
-  press_->reads = messages_ ? readers_->Start(windows, deadline, messages_.Get(), kReadEnded)
+  press_->reads = messages_ ? Readers().Start(windows, deadline, messages_.Get(), kReadEnded)
                             : std::make_shared<PressReads>(windows.candidates.size(), deadline);
   press_->candidates = std::move(windows.candidates);
   if (messages_) SetTimer(messages_.Get(), kDeadlineTimer, static_cast<UINT>(deadline - now), nullptr);
@@ -170,7 +175,7 @@ bool SiteSwitcher::StartTabSearch() {
   }
   if (windows.empty() || !messages_ || now + kShortestTabSearchMs > deadline) return false;
   std::sort(windows.begin(), windows.end(), [](const auto& a, const auto& b) { return a.window < b.window; });
-  press_->tabs = readers_->StartTabSearch(std::move(windows), press_->site.browserTextKeyword, press_->site.urlKeyword,
+  press_->tabs = Readers().StartTabSearch(std::move(windows), press_->site.browserTextKeyword, press_->site.urlKeyword,
                                           false, deadline, messages_.Get(), kReadEnded);
   SetTimer(messages_.Get(), kDeadlineTimer, static_cast<UINT>(deadline - now), nullptr);
   CheckPress();

@@ -31,8 +31,9 @@ class SiteSwitcher {
   SiteSwitcher(const SiteSwitcher&) = delete;
   SiteSwitcher& operator=(const SiteSwitcher&) = delete;
 
-  // Makes what presses need (the message window, the reading threads, the foreground hook);
-  // the first press does it itself when this was not called before.
+  // Makes what presses need from the start (the message window, the foreground hook); the
+  // first press does it itself when this was not called before. The reading threads come
+  // with the first read.
   void Prepare();
   // One "Toggle Between" press: the next window of the site comes to the front, or the Launch
   // URL opens when none is open. Returns at once: the browsers' addresses are read on other
@@ -60,6 +61,7 @@ class SiteSwitcher {
   static void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
                                          DWORD);
   void Start(Waiting next);
+  AddressReaders& Readers();
   void CheckPress();
   void Finish();
   bool StartTabSearch();
