@@ -1,6 +1,8 @@
-#include "main/startup/instance_guard.h"
+#include "main/app/instance_guard.h"
 
 #include <cstdint>
+
+#include "main/settings/settings_files.h"
 
 namespace qvx {
 
@@ -8,8 +10,8 @@ bool StatusSaysRunning(const Lines& statusLines) {
   return LineOrEmpty(statusLines, 0) == kStatusRunning;
 }
 
-StartDecision DecideStart(const Lines& statusLines, bool liveCopyHoldsDirectory) {
-  if (liveCopyHoldsDirectory) return StartDecision::Refuse;
+StartDecision DecideStart(const Lines& statusLines, DirectoryClaim claim) {
+  if (claim != DirectoryClaim::Taken) return StartDecision::Refuse;
   return StatusSaysRunning(statusLines) ? StartDecision::StartAfterStale : StartDecision::Start;
 }
 

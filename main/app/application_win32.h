@@ -3,12 +3,14 @@
 // hands each part what it needs.
 #include <windows.h>
 
+#include <optional>
+
 #include "common/message_loop_win32.h"
+#include "main/app/main_window_win32.h"
 #include "main/desktop/information_form_win32.h"
-#include "main/desktop/tray_icon_win32.h"
+#include "main/settings/settings_files_win32.h"
+#include "main/settings/settings_record.h"
 #include "main/settings_dialog/settings_dialog_win32.h"
-#include "main/startup/main_window_win32.h"
-#include "main/startup/shared_state.h"
 #include "main/switching/site_switcher_win32.h"
 
 namespace qvx {
@@ -26,13 +28,12 @@ class Application {
  private:
   HINSTANCE instance_;
   // Declared in the order they are needed; destroyed in reverse, the windows first.
-  SharedState state_;
+  ProgramSettings settings_ = SettingsInProgramDirectory();
   ModelessDialogs dialogs_;
-  TrayIcon trayIcon_;
-  SiteSwitcher switcher_;
-  SettingsDialog settingsDialog_;
+  std::optional<SiteSwitcher> switcher_;
+  SettingsDialogOpener settingsDialog_;
   InformationForm informationForm_{dialogs_};
-  MainWindow mainWindow_{instance_, {state_, switcher_, settingsDialog_, informationForm_, trayIcon_, dialogs_}};
+  MainWindow mainWindow_{instance_, {settings_, switcher_, settingsDialog_, informationForm_, dialogs_}};
 };
 
 } // namespace qvx

@@ -1,25 +1,26 @@
-#include "main/startup/main_window_win32.h"
+#include "main/app/main_window_win32.h"
+
+#include <utility>
 
 #include "common/common_controls_win32.h"
 #include "common/message_box_win32.h"
+#include "main/app/version_text.h"
 #include "main/desktop/desktop_texts.h"
 #include "main/desktop/hotkey_pass.h"
-#include "main/desktop/hotkeys_win32.h"
-#include "main/startup/instance_guard.h"
-#include "main/startup/settings_files.h"
-#include "main/startup/settings_io_win32.h"
-#include "main/startup/user_settings_win32.h"
-#include "main/startup/version_text.h"
+#include "main/settings/information_form_setting_win32.h"
+#include "main/settings/settings_files.h"
+#include "main/settings/settings_files_win32.h"
 #include "main_window_ids.h"
 #include "version.h"
 
 namespace qvx {
 
 namespace {
-// Posted to the window itself: the start-up's second half, and a hotkey warning (wParam: the
-// number of failures), so that no box is shown from inside a sequence.
+// Posted to the window itself, so that nothing runs inside a sequence or a broadcast. Each only
+// says "look now": what it acts on is held by the window, and anyone else's post finds nothing.
 constexpr UINT kFinishStartupMessage = WM_APP + 1;
 constexpr UINT kHotkeyWarningMessage = WM_APP + 2;
+constexpr UINT kTrayReAddMessage = WM_APP + 3;
 // Retries the tray icon while the shell refuses it (no notification area yet).
 constexpr UINT_PTR kTrayRetryTimer = 2;
 constexpr UINT kTrayRetryInterval = 2000;
@@ -32,64 +33,68 @@ INT_PTR CALLBACK ForwardCommands(HWND content, UINT msg, WPARAM wParam, LPARAM l
 }
 } // namespace
 
-MainWindow::~MainWindow() {
-  if (Handle()) DestroyWindow(Handle());
-}
-
 bool MainWindow::Start() {
   // The dialog template names this class, so that the main window is told apart from the
   // program's message boxes; it behaves as any dialog.
   RegisterDialogClass(instance_, QVX_MAIN_WINDOW_CLASS);
-  if (!CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, Procedure,
-                          reinterpret_cast<LPARAM>(this))) {
-    return false;
-  }
+  window_.Reset(CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, Procedure,
+                                   reinterpret_cast<LPARAM>(this)));
+  if (!window_) return false;
   parts_.dialogs.Add(Handle());
-  SharedState& state = parts_.state;
+  ProgramSettings& settings = parts_.settings;
   // The settings file (created when missing) and its values.
-  SettingsFileCheck(state);
-  ReadSettingsFile(state);
-  if (!IsTrayIconName(state.TrayIconName)) state.TrayIconName = kDefaultTrayIconName;
+  CreateSettingsFileIfMissing(settings);
+  ReadSettingsFile(settings);
+  if (!IsTrayIconName(settings.trayIconName)) settings.trayIconName = kDefaultTrayIconName;
   EnterTray();
-  HotkeyFileCheck(state);
-  const int failures = RegisterHotkeys(Handle(), state);
-  MarkInTray(true);
-  PostMessageW(Handle(), kFinishStartupMessage, static_cast<WPARAM>(failures), 0);
+  if (ending_) return true;  // ended from inside the tray call: the loop finds its quit message
+  CreateHotkeyFileIfMissing(settings);
+  unreportedHotkeyFailures_ = hotkeys_.Register(Handle(), settings);
+  MarkSettled(true);
+  startupSecondHalfPending_ = true;
+  PostMessageW(Handle(), kFinishStartupMessage, 0, 0);
   return true;
 }
 
-void MainWindow::FinishStartup(int hotkeyFailures) {
-  // The running flag is only a record (the directory's mutex guards the start); it is written,
+void MainWindow::FinishStartup() {
+  if (!std::exchange(startupSecondHalfPending_, false) || ending_) return;
+  // The running flag is only a record (the directory's object guards the start); it is written,
   // with its flush to disk, once the icon and the hotkeys are up.
   WriteStatusFile(kStatusRunning);
-  // The "SplashShow" value is read (and set to "Y" when missing) before any box appears.
-  const std::wstring splashShow = ReadSplashShowAtStart();
-  if (hotkeyFailures != 0) ShowHotkeyWarning(hotkeyFailures);
+  Switcher();  // not needed before the first press, so made only now
+  // The information form's setting is read (and set to "Y" when missing) before any box appears.
+  const std::wstring showInformationForm = ReadInformationFormSettingAtStart();
+  ReportHotkeyFailures();
   if (ending_) return;  // "&Exit" was chosen while the warning was up
   // The information form comes after the warning, never before it.
-  parts_.informationForm.ShowIfWindowReuseOn(instance_, splashShow);
+  parts_.informationForm.ShowIfWindowReuseOn(instance_, showInformationForm);
 }
 
-void MainWindow::ShowHotkeyWarning(int failures) {
-  parts_.state.HotkeyFailCount = 0;
-  ShowMessage(nullptr, HotkeyWarningText(failures), kHotkeyWarningTitle, MB_OK | MB_ICONHAND);
+void MainWindow::ReportHotkeyFailures() {
+  const int failures = std::exchange(unreportedHotkeyFailures_, 0);
+  if (failures != 0) ShowMessage(nullptr, HotkeyWarningText(failures), kHotkeyWarningTitle, MB_OK | MB_ICONHAND);
+}
+
+SiteSwitcher& MainWindow::Switcher() {
+  if (!parts_.switcher) parts_.switcher.emplace();
+  return *parts_.switcher;
 }
 
 void MainWindow::EnsureComInitialised() {
   if (!com_) com_.emplace();
 }
 
-void MainWindow::ApplyTrayIcon() {
-  SharedState& state = parts_.state;
-  if (!IsTrayIconName(state.TrayIconName) || !icons_.Apply(Handle(), instance_, state.TrayIconName)) {
-    state.TrayIconName = kDefaultTrayIconName;
-    icons_.Apply(Handle(), instance_, state.TrayIconName);
+void MainWindow::SetAboutWindowIcon() {
+  ProgramSettings& settings = parts_.settings;
+  if (!IsTrayIconName(settings.trayIconName) || !icons_.Apply(Handle(), instance_, settings.trayIconName)) {
+    settings.trayIconName = kDefaultTrayIconName;
+    icons_.Apply(Handle(), instance_, settings.trayIconName);
   }
 }
 
 void MainWindow::PrepareAboutWindow() {
   if (aboutContent_) return;
-  ApplyTrayIcon();
+  SetAboutWindowIcon();
   LoadCommonControls(ICC_STANDARD_CLASSES);
   aboutContent_ = CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUT_CONTENT), Handle(), ForwardCommands, 0);
   if (!aboutContent_) return;
@@ -106,46 +111,45 @@ void MainWindow::PrepareAboutWindow() {
   SendDlgItemMessageW(aboutContent_, IDC_ABOUT_SLOGAN, WM_SETFONT, reinterpret_cast<WPARAM>(sloganFont_.Get()), TRUE);
 }
 
-void MainWindow::MarkInTray(bool inTray) {
-  if (inTray) {
-    SetPropW(Handle(), kInTrayProperty, reinterpret_cast<HANDLE>(1));
+void MainWindow::MarkSettled(bool settled) {
+  if (settled) {
+    SetPropW(Handle(), kSettledInTrayProperty, reinterpret_cast<HANDLE>(1));
   } else {
-    RemovePropW(Handle(), kInTrayProperty);
+    RemovePropW(Handle(), kSettledInTrayProperty);
   }
 }
 
 void MainWindow::EnterTray() {
-  if (inTray_) return;
-  inTray_ = true;
-  const bool added = parts_.trayIcon.Add(Handle(), instance_, parts_.state.TrayIconName,
-                                         TrayTipText(parts_.state.TrayTooltip));
+  if (trayIcon_.Shown()) return;
+  trayIcon_.Show(Handle(), instance_, parts_.settings.trayIconName, TrayTipText(parts_.settings.trayTooltip));
+  if (ending_) return;
   // No notification area yet (the taskbar starts after us): retry until it is there, and only then.
-  if (!added) retryingTray_ = SetTimer(Handle(), kTrayRetryTimer, kTrayRetryInterval, nullptr) != 0;
+  if (trayIcon_.AwaitsShell()) SetTimer(Handle(), kTrayRetryTimer, kTrayRetryInterval, nullptr);
   AnimateToTray(Handle());
   ShowWindow(Handle(), SW_HIDE);
 }
 
 void MainWindow::LeaveTray() {
-  if (!inTray_) return;
-  inTray_ = false;
-  if (retryingTray_) KillTimer(Handle(), kTrayRetryTimer);
-  retryingTray_ = false;
-  parts_.trayIcon.Remove();
+  KillTimer(Handle(), kTrayRetryTimer);
+  trayIcon_.Hide();
 }
 
-void MainWindow::RegisterHotkeysAndReport() {
-  const int failures = RegisterHotkeys(Handle(), parts_.state);
-  if (failures != 0) PostMessageW(Handle(), kHotkeyWarningMessage, static_cast<WPARAM>(failures), 0);
+void MainWindow::RetryTrayIcon() {
+  if (trayIcon_.AwaitsShell()) trayIcon_.Retry();
+  if (!trayIcon_.AwaitsShell()) KillTimer(Handle(), kTrayRetryTimer);
+}
+
+void MainWindow::RegisterHotkeys() {
+  unreportedHotkeyFailures_ = hotkeys_.Register(Handle(), parts_.settings);
+  if (unreportedHotkeyFailures_ != 0) PostMessageW(Handle(), kHotkeyWarningMessage, 0, 0);
 }
 
 void MainWindow::ToggleSiteWindows() {
-  const SharedState& state = parts_.state;
-  parts_.switcher.Toggle({state.BrowserTextKeyword, state.URLKeyword, state.LaunchURL});
+  const ProgramSettings& settings = parts_.settings;
+  Switcher().Toggle({settings.browserTextKeyword, settings.urlKeyword, settings.launchUrl});
 }
 
-void MainWindow::LaunchNewSession() {
-  parts_.switcher.LaunchNew(parts_.state.LaunchURL);
-}
+void MainWindow::LaunchNewSession() { Switcher().LaunchNew(parts_.settings.launchUrl); }
 
 void MainWindow::ShowTrayMenu(POINT at) {
   const ScopedMenu menu(LoadMenuW(instance_, MAKEINTRESOURCEW(IDR_TRAY_MENU)));
@@ -159,14 +163,30 @@ void MainWindow::ShowTrayMenu(POINT at) {
   if (command != 0) OnCommand(command);
 }
 
+void MainWindow::OnTrayCallback(WPARAM wParam, LPARAM lParam) {
+  const TrayCallback callback = trayIcon_.Decode(wParam, lParam);
+  switch (callback.request) {
+    case TrayRequest::Toggle: ToggleSiteWindows(); break;
+    case TrayRequest::Menu: {
+      POINT at{callback.x, callback.y};
+      if (!callback.hasPoint) GetCursorPos(&at);
+      ShowTrayMenu(at);
+      break;
+    }
+    case TrayRequest::None: break;
+  }
+}
+
 void MainWindow::ShowAbout() {
+  if (ending_) return;
   if (IsShown()) {
     SetForegroundWindow(Handle());
     return;
   }
-  MarkInTray(false);
-  UnregisterHotkeys(Handle(), parts_.state);
+  MarkSettled(false);
+  hotkeys_.Unregister();
   LeaveTray();
+  if (ending_) return;
   PrepareAboutWindow();
   ShowWindow(Handle(), SW_SHOWNORMAL);
   SetForegroundWindow(Handle());
@@ -176,29 +196,33 @@ void MainWindow::CloseToTray() {
   // A close request for a window that is not shown (the program is in the tray) changes nothing.
   if (!IsShown() || ending_) return;
   EnterTray();
+  if (ending_) return;  // an exit that began inside the tray call stands
   // The hotkeys as the hotkey file holds them now: the settings dialog may have changed them.
-  RegisterHotkeysAndReport();
-  MarkInTray(true);
+  RegisterHotkeys();
+  MarkSettled(true);
 }
 
+// Both ends are marked before their first tray call, so that nothing handled inside that call
+// (a close to the tray, About, a second end) undoes them.
 void MainWindow::Exit() {
-  UnregisterHotkeys(Handle(), parts_.state);
+  if (std::exchange(ending_, true)) return;
+  MarkSettled(false);
+  hotkeys_.Unregister();
   LeaveTray();
   WriteStatusFile(kStatusStopped);
-  End();
+  DestroyWindows();
 }
 
 void MainWindow::EndSession() {
+  if (std::exchange(ending_, true)) return;
+  MarkSettled(false);
   WriteStatusFile(kStatusStopped);
-  UnregisterHotkeys(Handle(), parts_.state);
+  hotkeys_.Unregister();
   LeaveTray();
-  End();
+  DestroyWindows();
 }
 
-void MainWindow::End() {
-  if (ending_) return;
-  ending_ = true;
-  MarkInTray(false);
+void MainWindow::DestroyWindows() {
   // Every other window of the program goes first (the information form keeps its tick); the
   // message loop then ends.
   EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM self) -> BOOL {
@@ -206,7 +230,7 @@ void MainWindow::End() {
     return TRUE;
   }, reinterpret_cast<LPARAM>(Handle()));
   parts_.dialogs.Remove(Handle());
-  DestroyWindow(Handle());
+  window_.Reset();
   PostQuitMessage(0);
 }
 
@@ -217,9 +241,9 @@ bool MainWindow::OnCommand(UINT id) {
     case IDM_TRAY_EXIT: Exit(); return true;
     case IDC_OPEN_SETTINGS:
       // Only the shown About window opens the dialog, one at a time.
-      if (IsShown() && !parts_.settingsDialog.IsOpen()) {
+      if (IsShown() && !ending_ && !parts_.settingsDialog.IsOpen()) {
         EnsureComInitialised();
-        parts_.settingsDialog.Run(*this);
+        parts_.settingsDialog.ShowModal(*this);
       }
       return true;
     case IDCANCEL: CloseToTray(); return true;  // Escape in the shown window: as its close box
@@ -229,18 +253,14 @@ bool MainWindow::OnCommand(UINT id) {
 
 INT_PTR MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == kTrayCallbackMessage) {
-    POINT at{};
-    switch (parts_.trayIcon.Decode(wParam, lParam, &at)) {
-      case TrayIcon::Request::Toggle: ToggleSiteWindows(); break;
-      case TrayIcon::Request::Menu: ShowTrayMenu(at); break;
-      case TrayIcon::Request::None: break;
-    }
+    OnTrayCallback(wParam, lParam);
     return TRUE;
   }
   if (msg == taskbarCreated_) {
-    // Explorer restarted: our icon went with the old taskbar.
-    if (inTray_ && !parts_.trayIcon.AddAgain() && !retryingTray_) {
-      retryingTray_ = SetTimer(Handle(), kTrayRetryTimer, kTrayRetryInterval, nullptr) != 0;
+    // Explorer restarted and our icon went with the old taskbar. Added again from the window's
+    // own queue, never inside the broadcast; many broadcasts make one re-add.
+    if (trayIcon_.Shown() && !std::exchange(trayReAddPending_, true)) {
+      PostMessageW(Handle(), kTrayReAddMessage, 0, 0);
     }
     return TRUE;
   }
@@ -248,10 +268,16 @@ INT_PTR MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
       return FALSE;  // hidden: no focus to set
     case kFinishStartupMessage:
-      FinishStartup(static_cast<int>(wParam));
+      FinishStartup();
       return TRUE;
     case kHotkeyWarningMessage:
-      ShowHotkeyWarning(static_cast<int>(wParam));
+      ReportHotkeyFailures();
+      return TRUE;
+    case kTrayReAddMessage:
+      if (std::exchange(trayReAddPending_, false) && !ending_) {
+        trayIcon_.ShowAgain();
+        if (trayIcon_.AwaitsShell()) SetTimer(Handle(), kTrayRetryTimer, kTrayRetryInterval, nullptr);
+      }
       return TRUE;
     case WM_HOTKEY:
       switch (ActionForHotkey(wParam)) {
@@ -261,13 +287,10 @@ INT_PTR MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     case WM_TIMER:
-      if (wParam == kTrayRetryTimer && (!inTray_ || parts_.trayIcon.AddAgain())) {
-        KillTimer(Handle(), kTrayRetryTimer);
-        retryingTray_ = false;
-      }
+      if (wParam == kTrayRetryTimer) RetryTrayIcon();
       return TRUE;
     case WM_DPICHANGED:
-      parts_.trayIcon.ReloadImage();
+      trayIcon_.ReloadImage();
       return FALSE;  // the dialog manager rescales the About window
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam)) ? TRUE : FALSE;
@@ -290,6 +313,9 @@ INT_PTR MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         EndSession();
       }
       return Answer(0);
+    case WM_DESTROY:
+      window_.Release();  // destroyed by whoever ended it: nothing left to free
+      return FALSE;
   }
   return FALSE;
 }
