@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/common_controls_win32.h"
+#include "common/dialog_win32.h"
 #include "common/message_box_win32.h"
 #include "main/app/version_text.h"
 #include "main/desktop/desktop_texts.h"
@@ -33,14 +34,38 @@ INT_PTR CALLBACK ForwardCommands(HWND content, UINT msg, WPARAM wParam, LPARAM l
 }
 } // namespace
 
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->window_.Reset(window);
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_.Release();  // destroyed by whoever ended it: nothing left to free
+    return DefWindowProcW(window, msg, wParam, lParam);
+  }
+  return self->HandleMessage(msg, wParam, lParam);
+}
+
 bool MainWindow::Start() {
-  // The dialog template names this class, so that the main window is told apart from the
-  // program's message boxes; it behaves as any dialog.
-  RegisterDialogClass(instance_, QVX_MAIN_WINDOW_CLASS);
-  window_.Reset(CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, Procedure,
-                                   reinterpret_cast<LPARAM>(this)));
-  if (!window_) return false;
-  parts_.dialogs.Add(Handle());
+  // A class of its own, so that the main window is told apart from the program's message boxes.
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance_;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = QVX_MAIN_WINDOW_CLASS;
+  RegisterClassExW(&windowClass);
+  // Hidden and without a size: the first About gives it the size of its content.
+  if (!CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, QVX_MAIN_WINDOW_CLASS, L"Quorvex",
+                       WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr, instance_,
+                       this)) {
+    return false;
+  }
   ProgramSettings& settings = parts_.settings;
   // The settings file (created when missing) and its values.
   CreateSettingsFileIfMissing(settings);
@@ -98,6 +123,21 @@ void MainWindow::PrepareAboutWindow() {
   LoadCommonControls(ICC_STANDARD_CLASSES);
   aboutContent_ = CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUT_CONTENT), Handle(), ForwardCommands, 0);
   if (!aboutContent_) return;
+  // The window takes the content's size, in the middle of its monitor; the message loop gives
+  // the content its keyboard handling (Tab, Enter, Escape as IDCANCEL).
+  parts_.dialogs.Add(aboutContent_);
+  RECT content{}, window{}, client{};
+  GetWindowRect(aboutContent_, &content);
+  // Sized once to the content, then by the frame that size turned out to have.
+  for (int pass = 0; pass < 2; ++pass) {
+    GetWindowRect(Handle(), &window);
+    GetClientRect(Handle(), &client);
+    const int frameWidth = (window.right - window.left) - client.right;
+    const int frameHeight = (window.bottom - window.top) - client.bottom;
+    SetWindowPos(Handle(), nullptr, 0, 0, content.right - content.left + frameWidth,
+                 content.bottom - content.top + frameHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  CentreOnMonitor(Handle());
   picture_.Reset(static_cast<HBITMAP>(LoadImageW(instance_, L"QUORVEXPIC", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
   SendDlgItemMessageW(aboutContent_, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
                       reinterpret_cast<LPARAM>(picture_.Get()));
@@ -229,7 +269,7 @@ void MainWindow::DestroyWindows() {
     if (w != reinterpret_cast<HWND>(self)) DestroyWindow(w);
     return TRUE;
   }, reinterpret_cast<LPARAM>(Handle()));
-  parts_.dialogs.Remove(Handle());
+  if (aboutContent_) parts_.dialogs.Remove(aboutContent_);
   window_.Reset();
   PostQuitMessage(0);
 }
@@ -251,10 +291,10 @@ bool MainWindow::OnCommand(UINT id) {
   return false;
 }
 
-INT_PTR MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == kTrayCallbackMessage) {
     OnTrayCallback(wParam, lParam);
-    return TRUE;
+    return 0;
   }
   if (msg == taskbarCreated_) {
     // Explorer restarted and our icon went with the old taskbar. Added again from the window's
@@ -262,62 +302,67 @@ INT_PTR MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (trayIcon_.Shown() && !std::exchange(trayReAddPending_, true)) {
       PostMessageW(Handle(), kTrayReAddMessage, 0, 0);
     }
-    return TRUE;
+    return 0;
   }
   switch (msg) {
-    case WM_INITDIALOG:
-      return FALSE;  // hidden: no focus to set
     case kFinishStartupMessage:
       FinishStartup();
-      return TRUE;
+      return 0;
     case kHotkeyWarningMessage:
       ReportHotkeyFailures();
-      return TRUE;
+      return 0;
     case kTrayReAddMessage:
       if (std::exchange(trayReAddPending_, false) && !ending_) {
         trayIcon_.ShowAgain();
         if (trayIcon_.AwaitsShell()) SetTimer(Handle(), kTrayRetryTimer, kTrayRetryInterval, nullptr);
       }
-      return TRUE;
+      return 0;
     case WM_HOTKEY:
       switch (ActionForHotkey(wParam)) {
         case HotkeyAction::Launch: LaunchNewSession(); break;
         case HotkeyAction::Toggle: ToggleSiteWindows(); break;
         case HotkeyAction::None: break;
       }
-      return TRUE;
+      return 0;
     case WM_TIMER:
       if (wParam == kTrayRetryTimer) RetryTrayIcon();
-      return TRUE;
-    case WM_DPICHANGED:
+      return 0;
+    case WM_DPICHANGED: {
       trayIcon_.ReloadImage();
-      return FALSE;  // the dialog manager rescales the About window
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // The keyboard goes to the About window's controls, as in any dialog.
+      if (LOWORD(wParam) == WA_INACTIVE || !aboutContent_) break;
+      SetFocus(aboutContent_);
+      return 0;
     case WM_COMMAND:
-      return OnCommand(LOWORD(wParam)) ? TRUE : FALSE;
+      if (OnCommand(LOWORD(wParam))) return 0;
+      break;
     case WM_SYSCOMMAND:
       // The close box, the system menu and Alt+F4 arrive here; a WM_CLOSE that did not pass
       // this way came from outside (the task manager).
       if ((wParam & 0xFFF0) == SC_CLOSE) {
         CloseToTray();
-        return Answer(0);
+        return 0;
       }
-      return FALSE;
+      break;
     case WM_CLOSE:
       EndSession();
-      return TRUE;
+      return 0;
     case WM_QUERYENDSESSION:
-      return Answer(TRUE);
+      return TRUE;
     case WM_ENDSESSION:
       if (wParam) {
         parts_.settingsDialog.SaveAndClose();  // what the user typed is kept
         EndSession();
       }
-      return Answer(0);
-    case WM_DESTROY:
-      window_.Release();  // destroyed by whoever ended it: nothing left to free
-      return FALSE;
+      return 0;
   }
-  return FALSE;
+  return DefWindowProcW(Handle(), msg, wParam, lParam);
 }
 
 } // namespace qvx

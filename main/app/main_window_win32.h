@@ -2,12 +2,12 @@
 // The main window of Quorv114: hidden while the program lives in the tray, shown as the About
 // window. Its own procedure handles the hotkeys, the tray icon's callbacks, the tray menu,
 // "TaskbarCreated" and every way the program is asked to close. It owns what is registered on
-// it: the tray icon and the hotkeys.
+// it: the tray icon and the hotkeys. It is a plain window, not a dialog: the dialog manager's
+// font and layout come only with the About window's content, at the first About.
 #include <windows.h>
 
 #include <optional>
 
-#include "common/dialog_win32.h"
 #include "common/message_loop_win32.h"
 #include "common/scoped_win32.h"
 #include "common/window_icons_win32.h"
@@ -33,9 +33,11 @@ struct ProgramParts {
   ModelessDialogs& dialogs;
 };
 
-class MainWindow : public DialogWindow, public SettingsHost {
+class MainWindow : public SettingsHost {
  public:
   MainWindow(HINSTANCE instance, ProgramParts parts) : instance_(instance), parts_(parts) {}
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   // Creates the window hidden and runs the start-up's first half: settings, tray icon, hotkeys.
   // The second half (the status flag, the warnings, the information form, the switcher) follows
@@ -48,10 +50,10 @@ class MainWindow : public DialogWindow, public SettingsHost {
   ProgramSettings& Settings() override { return parts_.settings; }
   void SetAboutWindowIcon() override;
 
- protected:
-  INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
  private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  HWND Handle() const { return window_.Get(); }
   bool OnCommand(UINT id);
   void OnTrayCallback(WPARAM wParam, LPARAM lParam);
   void FinishStartup();
@@ -77,7 +79,8 @@ class MainWindow : public DialogWindow, public SettingsHost {
   HINSTANCE instance_;
   ProgramParts parts_;
   const UINT taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
-  // Declared before what is registered on it, so that it goes last.
+  // Declared before what is registered on it, so that it goes last. Taken when the window is
+  // made, let go when Windows has destroyed it.
   ScopedWindow window_;
   TrayIcon trayIcon_;
   GlobalHotkeys hotkeys_;

@@ -129,6 +129,18 @@ TEST_F(Desktop, TrayMenuAboutAndCloseBoxReRegisterFromTheFileAndExitFreesEveryth
   EXPECT_TRUE(HotkeyIsFree(kCtrlAlt, 'L'));
 }
 
+TEST_F(Desktop, EscapeInTheAboutWindowPutsTheProgramBackIntoTheTray) {
+  StartAndWait();
+  app.Command(IDM_TRAY_ABOUT);
+  HWND about = WaitForAbout();
+  ASSERT_NE(about, nullptr) << "About was not shown";
+  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == about; })) << "About is not in front";
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(app.WaitUntilInTray()) << "Escape did not close the About window";
+  EXPECT_FALSE(IsWindowVisible(about));
+  EXPECT_TRUE(WaitForTrayIconCount(1));
+}
+
 TEST_F(Desktop, TheIconComesBackWhenTheTaskbarIsCreatedAgain) {
   StartAndWait();
   ASSERT_TRUE(WaitForTrayIconCount(1));
