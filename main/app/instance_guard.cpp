@@ -2,17 +2,10 @@
 
 #include <cstdint>
 
-#include "main/settings/settings_files.h"
-
 namespace qvx {
 
-bool StatusSaysRunning(const Lines& statusLines) {
-  return LineOrEmpty(statusLines, 0) == kStatusRunning;
-}
-
-StartDecision DecideStart(const Lines& statusLines, DirectoryClaim claim) {
-  if (claim != DirectoryClaim::Taken) return StartDecision::Refuse;
-  return StatusSaysRunning(statusLines) ? StartDecision::StartAfterStale : StartDecision::Start;
+StartDecision DecideStart(DirectoryClaim claim) {
+  return claim == DirectoryClaim::Taken ? StartDecision::Start : StartDecision::Refuse;
 }
 
 std::wstring InstanceObjectName(std::wstring_view normalisedDirectory) {

@@ -2,18 +2,14 @@
 // The per-directory instance guard: one running copy per program directory.
 //
 // The status file records "1" while a copy runs and "0" after an orderly end. A flag is only a
-// record, though: a copy that crashed or was killed leaves "1" behind. So the running copy also
-// holds a named kernel object for its directory, and a start is refused while a live copy holds
-// it. The object is taken atomically, so two copies started at the same moment cannot both pass.
+// record, though: a copy that crashed or was killed leaves "1" behind, and the next start must
+// not be refused for it. So the running copy holds a named kernel object for its directory, and
+// a start is refused while a live copy holds it; the flag plays no part in the decision. The
+// object is taken atomically, so two copies started at the same moment cannot both pass.
 #include <string>
 #include <string_view>
 
-#include "common/text_lines.h"
-
 namespace qvx {
-
-// The status file says "running" only when its first line is exactly "1".
-bool StatusSaysRunning(const Lines& statusLines);
 
 // What the attempt to create the directory's object found.
 enum class DirectoryClaim {
@@ -24,13 +20,12 @@ enum class DirectoryClaim {
 };
 
 enum class StartDecision {
-  Start,            // no live copy: the flag is "0", missing, or anything but "1"
-  StartAfterStale,  // the flag says "1" but no live copy holds the directory: it was left by a copy that died
-  Refuse,           // a live copy holds the directory, or the guard cannot tell
+  Start,   // no live copy, whatever the status file says
+  Refuse,  // a live copy holds the directory, or the guard cannot tell
 };
 
 // Refuses unless the claim was taken: a guard that cannot tell never lets two copies run.
-StartDecision DecideStart(const Lines& statusLines, DirectoryClaim claim);
+StartDecision DecideStart(DirectoryClaim claim);
 
 // The name of the kernel object for a program directory. The directory must already be
 // normalised by the caller (full, long form, upper case, no trailing separator except at a

@@ -85,8 +85,10 @@ void MainWindow::FinishStartup() {
   if (!std::exchange(startupSecondHalfPending_, false) || ending_) return;
   // The running flag is only a record (the directory's object guards the start); it is written,
   // with its flush to disk, once the icon and the hotkeys are up.
-  WriteStatusFile(kStatusRunning);
-  Switcher();  // not needed before the first press, so made only now
+  WriteStatusFile(parts_.settings, kStatusRunning);
+  // Not needed before the first click or press, so only now.
+  trayIcon_.AskForVersion4();
+  Switcher();
   // The information form's setting is read (and set to "Y" when missing) before any box appears.
   const std::wstring showInformationForm = ReadInformationFormSettingAtStart();
   ReportHotkeyFailures();
@@ -249,14 +251,14 @@ void MainWindow::Exit() {
   MarkSettled(false);
   hotkeys_.Unregister();
   LeaveTray();
-  WriteStatusFile(kStatusStopped);
+  WriteStatusFile(parts_.settings, kStatusStopped);
   DestroyWindows();
 }
 
 void MainWindow::EndSession() {
   if (std::exchange(ending_, true)) return;
   MarkSettled(false);
-  WriteStatusFile(kStatusStopped);
+  WriteStatusFile(parts_.settings, kStatusStopped);
   hotkeys_.Unregister();
   LeaveTray();
   DestroyWindows();

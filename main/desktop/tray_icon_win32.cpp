@@ -58,6 +58,11 @@ void TrayIcon::ReloadImage() {
   Sync();
 }
 
+void TrayIcon::AskForVersion4() {
+  versionAsked_ = true;
+  Sync();
+}
+
 void TrayIcon::Sync() {
   if (busy_) return;  // the call in flight looks again when it returns
   busy_ = true;
@@ -70,7 +75,7 @@ void TrayIcon::Sync() {
       if (!Shell_NotifyIconW(NIM_ADD, &data)) break;  // no notification area yet: the owner retries
       inShell_ = versionPending_ = true;
       imageChanged_ = version4_ = false;
-    } else if (wanted_ && versionPending_) {
+    } else if (wanted_ && versionPending_ && versionAsked_) {
       versionPending_ = false;
       // A shell that refuses version 4 sends the older callbacks, which Decode reads too.
       data.uVersion = NOTIFYICON_VERSION_4;

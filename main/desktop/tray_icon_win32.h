@@ -40,6 +40,9 @@ class TrayIcon {
   bool Shown() const { return wanted_; }
   // Reloads the image at the small-icon size for the current DPI.
   void ReloadImage();
+  // Asks the shell for the version-4 callbacks from now on. Until then it sends the older ones,
+  // which Decode reads too: the start-up makes one blocking call fewer before the icon is up.
+  void AskForVersion4();
 
   // Reads a callback message's parameters in the form the shell agreed to.
   TrayCallback Decode(WPARAM wParam, LPARAM lParam) const;
@@ -56,6 +59,7 @@ class TrayIcon {
   bool stale_ = false;           // an entry of ours may be there but out of date: delete it first
   bool versionPending_ = false;  // added; the version-4 callbacks not asked for yet
   bool imageChanged_ = false;    // the entry's image must follow data_.hIcon
+  bool versionAsked_ = false;    // AskForVersion4 was called
   bool version4_ = false;        // the shell agreed to the version-4 callbacks
   bool busy_ = false;            // a call to the shell is in flight
 };

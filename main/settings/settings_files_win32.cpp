@@ -14,13 +14,12 @@ void CreateIfMissing(const std::wstring& path, const Lines& defaults) {
 
 ProgramSettings SettingsInProgramDirectory() {
   ProgramSettings settings;
-  const std::wstring directory = ProgramDirectory();
-  settings.hotkeyFilePath = JoinPath(directory, kHotkeyFileName);
-  settings.settingsFilePath = JoinPath(directory, kSettingsFileName);
+  settings.programDirectory = ProgramDirectory();
+  settings.hotkeyFilePath = JoinPath(settings.programDirectory, kHotkeyFileName);
+  settings.settingsFilePath = JoinPath(settings.programDirectory, kSettingsFileName);
+  settings.statusFilePath = JoinPath(settings.programDirectory, kStatusFileName);
   return settings;
 }
-
-std::wstring StatusFilePath() { return JoinPath(ProgramDirectory(), kStatusFileName); }
 
 void CreateHotkeyFileIfMissing(const ProgramSettings& settings) {
   CreateIfMissing(settings.hotkeyFilePath, DefaultHotkeyFileLines());
@@ -43,6 +42,8 @@ HotkeyFileValues ReadHotkeyFile(ProgramSettings& settings) {
   return values;
 }
 
-void WriteStatusFile(const wchar_t* flag) { WriteTextFileAtomically(StatusFilePath(), Lines{flag}); }
+void WriteStatusFile(const ProgramSettings& settings, const wchar_t* flag) {
+  WriteTextFileAtomically(settings.statusFilePath, Lines{flag});
+}
 
 } // namespace qvx

@@ -9,8 +9,8 @@
 
 namespace qvx {
 
-// Settings with the paths of the two files in the program's directory and no values yet. The
-// paths are fixed from the start, so that whatever runs first finds them.
+// Settings with the program's directory and the paths of its three files, and no values yet.
+// The paths are fixed from the start, so that whatever runs first finds them.
 ProgramSettings SettingsInProgramDirectory();
 
 // Create a missing file with its defaults (six "0" lines; the default site).
@@ -24,8 +24,7 @@ void ReadSettingsFile(ProgramSettings& settings);
 // is gone is first recreated with its defaults.
 HotkeyFileValues ReadHotkeyFile(ProgramSettings& settings);
 
-std::wstring StatusFilePath();
 // Replaces the status file with the single line "1" or "0"; failures are ignored.
-void WriteStatusFile(const wchar_t* flag);
+void WriteStatusFile(const ProgramSettings& settings, const wchar_t* flag);
 
 } // namespace qvx

@@ -264,7 +264,7 @@ void SettingsDialogWindow::Save(bool quiet) {
   request.AtStartup = IsDlgButtonChecked(dialog, IDC_STARTUP_SHORTCUT) == BST_CHECKED;
   request.Tooltip = saved.Tooltip;
   request.OldName = LineOrEmpty(settingsAtOpening_, 4);
-  request.ProgramDirectory = ProgramDirectory();
+  request.ProgramDirectory = settings_.programDirectory;
   ShellShortcuts shell(dialog, quiet);
   RunShortcutSteps(request, shell);
 }

@@ -47,17 +47,11 @@ TEST(IconNames, TheProgramsIconsAreQvx1ToQvx17AndTheDialogReadsEveryDigitOfAStor
   }
 }
 
-TEST(InstanceGuard, OnlyATakenClaimStartsAndOnlyAnExactOneCountsAsRunning) {
-  for (const Lines& notRunning : {Lines{}, Lines{L"0"}, Lines{L"1 "}, Lines{L" 1"}, Lines{L"01"}, Lines{L"0", L"1"}}) {
-    EXPECT_EQ(DecideStart(notRunning, DirectoryClaim::Taken), StartDecision::Start);
-  }
-  EXPECT_EQ(DecideStart({L"1"}, DirectoryClaim::Taken), StartDecision::StartAfterStale);
-  // A live copy, or a guard that cannot tell: refused, whatever the flag says.
-  for (const DirectoryClaim claim : {DirectoryClaim::HeldByOther, DirectoryClaim::Unavailable}) {
-    EXPECT_EQ(DecideStart({L"1"}, claim), StartDecision::Refuse);
-    EXPECT_EQ(DecideStart({L"0"}, claim), StartDecision::Refuse);
-    EXPECT_EQ(DecideStart({}, claim), StartDecision::Refuse);
-  }
+TEST(InstanceGuard, OnlyATakenClaimStarts) {
+  EXPECT_EQ(DecideStart(DirectoryClaim::Taken), StartDecision::Start);
+  // A live copy, or a guard that cannot tell (the create failed): refused.
+  EXPECT_EQ(DecideStart(DirectoryClaim::HeldByOther), StartDecision::Refuse);
+  EXPECT_EQ(DecideStart(DirectoryClaim::Unavailable), StartDecision::Refuse);
 }
 
 TEST(InstanceGuard, ObjectNameTellsDirectoriesApartInSixteenHexDigits) {
