@@ -52,14 +52,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LP
 
 bool MainWindow::Start() {
   // A class of its own, so that the main window is told apart from the program's message boxes.
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance_;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = QVX_MAIN_WINDOW_CLASS;
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(instance_, QVX_MAIN_WINDOW_CLASS, WindowProc);
   // Hidden and without a size: the first About gives it the size of its content.
   if (!CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, QVX_MAIN_WINDOW_CLASS, L"Quorvex",
                        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr, instance_,

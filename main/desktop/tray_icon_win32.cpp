@@ -27,10 +27,7 @@ void TrayIcon::Show(HWND owner, HINSTANCE instance, const std::wstring& iconName
   data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data_.uCallbackMessage = kTrayCallbackMessage;
   lstrcpynW(data_.szTip, tip.c_str(), static_cast<int>(kTrayTipField));
-  if (ScopedIcon image{LoadIconSized(instance_, iconName_, GetSystemMetrics(SM_CXSMICON))}) {
-    data_.hIcon = image.Get();
-    image_ = std::move(image);
-  }
+  LoadSmallImage();
   // An entry added before (or being added now) describes the old icon: it is replaced.
   if (inShell_ || busy_) stale_ = true;
   wanted_ = true;
@@ -49,11 +46,16 @@ void TrayIcon::ShowAgain() {
   Sync();
 }
 
-void TrayIcon::ReloadImage() {
+bool TrayIcon::LoadSmallImage() {
   ScopedIcon image(LoadIconSized(instance_, iconName_, GetSystemMetrics(SM_CXSMICON)));
-  if (!image) return;
+  if (!image) return false;
   data_.hIcon = image.Get();
   image_ = std::move(image);  // the shell keeps its own copy of the one it shows
+  return true;
+}
+
+void TrayIcon::ReloadImage() {
+  if (!LoadSmallImage()) return;
   imageChanged_ = true;
   Sync();
 }

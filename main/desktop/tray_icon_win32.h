@@ -50,6 +50,9 @@ class TrayIcon {
  private:
   // Brings the shell to what is wanted, one call at a time.
   void Sync();
+  // The named icon group at the small-icon size for the current DPI, into data_; false when
+  // there is none.
+  bool LoadSmallImage();
   NOTIFYICONDATAW data_{};
   HINSTANCE instance_ = nullptr;
   std::wstring iconName_;
