@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include "driver/desktop.h"
 #include "information_form_ids.h"
 #include "main_window_ids.h"
@@ -194,10 +197,18 @@ TEST_F(Desktop, TenTaskbarCreatedBroadcastsSentBackToBackLeaveOneIcon) {
   for (int i = 0; i < 10; ++i) {
     EXPECT_TRUE(SendMessageTimeoutW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 5000, &answer));
   }
-  // Wine shows each added icon as a window of its own: the icon was added again once it is another one.
-  ASSERT_TRUE(WaitFor([&] { const auto icons = TrayIcons(); return icons.size() == 1 && icons[0] != before; }))
-      << TrayIcons().size() << " icons";
-  EXPECT_TRUE(StaysFalse([] { return TrayIcons().size() != 1; }, 1s)) << TrayIcons().size() << " icons";
+  // Wine shows each added icon as a window of its own: the icon was added again once it is another
+  // one. A broadcast handled after a re-add may bring one more; never two icons at once.
+  size_t most = 0;
+  auto lastChange = std::chrono::steady_clock::now();
+  const bool settled = WaitFor([&] {
+    const auto icons = TrayIcons();
+    most = std::max(most, icons.size());
+    if (icons.size() != 1 || icons[0] == before) lastChange = std::chrono::steady_clock::now();
+    return std::chrono::steady_clock::now() - lastChange > 1s;
+  });
+  EXPECT_TRUE(settled) << TrayIcons().size() << " icons";
+  EXPECT_LE(most, 1u);
   EXPECT_TRUE(StaysAlive());
 }
 
