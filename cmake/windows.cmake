@@ -92,11 +92,11 @@ function(qvx_gui_program target)
 endfunction()
 
 # The main program's Win32 side, as a library, so that the Win32 tests can drive its parts.
-list(FILTER MAIN_WIN32 EXCLUDE REGEX "/main/startup/winmain_win32\\.cpp$")
+list(FILTER MAIN_WIN32 EXCLUDE REGEX "/main/app/winmain_win32\\.cpp$")
 add_library(qvx_main_win32 STATIC ${MAIN_WIN32})
 target_link_libraries(qvx_main_win32 PUBLIC qvx_main_core qvx_common_win32 PRIVATE qvx_small_release)
 
-add_executable(Quorv114 ${PROJECT_SOURCE_DIR}/main/startup/winmain_win32.cpp ${QVX_TERMINATE_HANDLER})
+add_executable(Quorv114 ${PROJECT_SOURCE_DIR}/main/app/winmain_win32.cpp ${QVX_TERMINATE_HANDLER})
 target_link_libraries(Quorv114 PRIVATE qvx_main_win32 qvx_small_release)
 qvx_gui_program(Quorv114)
 set_target_properties(Quorv114 PROPERTIES QVX_DELAY_LOAD_COM ON)

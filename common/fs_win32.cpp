@@ -15,11 +15,14 @@ bool DirectoryExists(const std::wstring& path) {
 
 namespace {
 std::wstring LongPath(const std::wstring& path) {
-  const DWORD n = GetLongPathNameW(path.c_str(), nullptr, 0);
-  if (n == 0) return path;
-  std::vector<wchar_t> buffer(n);
-  const DWORD got = GetLongPathNameW(path.c_str(), buffer.data(), n);
-  return got > 0 && got < n ? std::wstring(buffer.data(), got) : path;
+  // One walk of the path for the usual length; a second only when it is longer.
+  std::vector<wchar_t> buffer(MAX_PATH);
+  DWORD got = GetLongPathNameW(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (got >= buffer.size()) {
+    buffer.resize(got);
+    got = GetLongPathNameW(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+  }
+  return got > 0 && got < buffer.size() ? std::wstring(buffer.data(), got) : path;
 }
 } // namespace
 

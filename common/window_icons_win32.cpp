@@ -20,10 +20,14 @@ bool WindowIcons::Apply(HWND window, HINSTANCE instance, const std::wstring& nam
 }
 
 void RegisterDialogClass(HINSTANCE instance, const wchar_t* className) {
+  RegisterWindowClass(instance, className, DefDlgProcW, DLGWINDOWEXTRA);
+}
+
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure, int extraBytes) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = DefDlgProcW;
-  wc.cbWndExtra = DLGWINDOWEXTRA;
+  wc.lpfnWndProc = procedure;
+  wc.cbWndExtra = extraBytes;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

@@ -28,5 +28,8 @@ class WindowIcons {
 // Registers a window class that behaves as a dialog, for dialog templates that name their own
 // class (so that the programs' windows are told apart from message boxes).
 void RegisterDialogClass(HINSTANCE instance, const wchar_t* className);
+// Registers a window class of the programs' own: the arrow cursor, the dialog background, the
+// given procedure and bytes of window data.
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure, int extraBytes = 0);
 
 } // namespace qvx

@@ -109,7 +109,7 @@ void CreatorWindow::CreateInstances() {
   const auto programs = FindMasterPrograms();
   if (endRequested_) return;
   if (programs.empty()) {
-    Ask(kCannotFindExeMessage, kMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+    ShowOwnedMessage(kCannotFindExeMessage, kMessageTitle, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   CreateRequestedInstances(programs.back());
@@ -125,11 +125,11 @@ std::vector<std::wstring> CreatorWindow::FindMasterPrograms() {
 }
 
 void CreatorWindow::OfferToDeleteOlderVersions(const std::vector<std::wstring>& programs) {
-  if (Ask(kDeleteOlderVersionsQuestion, kMessageTitle, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
+  if (ShowOwnedMessage(kDeleteOlderVersionsQuestion, kMessageTitle, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
   const std::wstring master = MasterDirectoryPath();
   for (size_t i = 0; i + 1 < programs.size(); ++i) {
     if (DeleteProgramFile(JoinPath(master, programs[i])) != DeleteResult::InUse) continue;
-    Ask(kCouldNotDeleteMessage, kMessageTitle, MB_OK | MB_ICONERROR);
+    ShowOwnedMessage(kCouldNotDeleteMessage, kMessageTitle, MB_OK | MB_ICONERROR);
     if (endRequested_) return;
   }
 }
@@ -143,7 +143,7 @@ void CreatorWindow::CreateRequestedInstances(const std::wstring& newestProgram) 
     const auto digit =
         LowestFreeDigit([&](int d) { return DirectoryExists(InstanceDirectory(master, d)); }, kHighestCreatedDigit);
     if (!digit) {
-      Ask(kSixInstancesMessage, kApplicationTitle, MB_OK);
+      ShowOwnedMessage(kSixInstancesMessage, kApplicationTitle, MB_OK);
       return;
     }
     const std::wstring directory = InstanceDirectory(master, *digit);
@@ -169,7 +169,7 @@ void CreatorWindow::UpdateAllInstances() {
     const auto programs = FindMasterPrograms();
     if (endRequested_) return;
     if (programs.empty()) {
-      Ask(kCannotFindExeMessage, kMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+      ShowOwnedMessage(kCannotFindExeMessage, kMessageTitle, MB_OK | MB_ICONEXCLAMATION);
       return;
     }
     const auto result = ReplaceInstanceProgram(directory, JoinPath(master, programs.back()), programs.back());
@@ -204,7 +204,7 @@ void CreatorWindow::Report(const std::wstring& line) {
   UpdateWindow(list);
 }
 
-int CreatorWindow::Ask(const std::wstring& text, const std::wstring& title, UINT flags) {
+int CreatorWindow::ShowOwnedMessage(const std::wstring& text, const std::wstring& title, UINT flags) {
   if (endRequested_) return IDCANCEL;
   const int answer = ShowMessage(Handle(), text, title, flags);
   return endRequested_ ? IDCANCEL : answer;

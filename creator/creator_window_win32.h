@@ -49,7 +49,7 @@ class CreatorWindow : public DialogWindow {
   void ClearReport();
   void Report(const std::wstring& line);
   // A message box owned by the window. IDCANCEL when a Cancel ended it: the caller stops.
-  int Ask(const std::wstring& text, const std::wstring& title, UINT flags);
+  int ShowOwnedMessage(const std::wstring& text, const std::wstring& title, UINT flags);
   void CloseShownMessageBox() const;
 
   HINSTANCE instance_;

@@ -1,6 +1,5 @@
 #pragma once
 // Identifiers of the main window (shown only as the About window) and its tray menu.
-#define IDD_MAIN_WINDOW 100
 #define IDD_ABOUT_CONTENT 101
 #define IDC_ABOUT_PICTURE 1001
 #define IDC_ABOUT_VERSION 1002
@@ -16,4 +15,3 @@
 
 // The window class of the main window, so that it is found apart from message boxes.
 #define QVX_MAIN_WINDOW_CLASS L"QuorvexMainWindow"
-#define QVX_MAIN_WINDOW_CLASS_A "QuorvexMainWindow"

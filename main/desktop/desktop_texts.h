@@ -5,7 +5,6 @@
 
 namespace qvx {
 
-inline constexpr unsigned kTrayCallbackMessage = 1039;  // WM_USER + 15
 inline constexpr std::size_t kTrayTipField = 64;        // characters, the closing NUL included
 
 // The tooltip (or "Quorvex" when it is empty) followed by " - Right Click for Menu", cut so

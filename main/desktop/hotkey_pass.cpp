@@ -2,25 +2,17 @@
 
 namespace qvx {
 
-namespace {
-// The fields are 16-bit values in the file's form; RegisterHotKey takes them as unsigned words.
-unsigned AsWord(std::int16_t v) { return static_cast<std::uint16_t>(v); }
-} // namespace
-
-int RunHotkeyPass(const HotkeyFileValues& values, SharedState& state, const RegisterHotkeyFn& registerHotkey) {
-  state.HotkeyFailCount = 0;
-  ApplyHotkeyValues(values, state);
-  if (values.LaunchEnabled) {
-    state.LaunchHotkeyRegistered =
-        registerHotkey(kLaunchHotkeyId, AsWord(state.LaunchHotkeyModifiers), AsWord(state.LaunchHotkeyKey));
-    if (!state.LaunchHotkeyRegistered && state.LaunchHotkeyKey != 0) ++state.HotkeyFailCount;
+int RunHotkeyPass(const HotkeyFileValues& values, const RegisterHotkeyFn& registerHotkey) {
+  int failures = 0;
+  if (values.launchEnabled && !registerHotkey(kLaunchHotkeyId, values.launchModifiers, values.launchKey) &&
+      values.launchKey != 0) {
+    ++failures;
   }
-  if (values.ToggleEnabled) {
-    state.ToggleHotkeyRegistered =
-        registerHotkey(kToggleHotkeyId, AsWord(state.ToggleHotkeyModifiers), AsWord(state.ToggleHotkeyKey));
-    if (!state.ToggleHotkeyRegistered && state.ToggleHotkeyKey != 0) ++state.HotkeyFailCount;
+  if (values.toggleEnabled && !registerHotkey(kToggleHotkeyId, values.toggleModifiers, values.toggleKey) &&
+      values.toggleKey != 0) {
+    ++failures;
   }
-  return state.HotkeyFailCount;
+  return failures;
 }
 
 HotkeyAction ActionForHotkey(std::uintptr_t id) {

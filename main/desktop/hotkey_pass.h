@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "main/startup/settings_files.h"
-#include "main/startup/shared_state.h"
+#include "main/settings/settings_files.h"
 
 namespace qvx {
 
@@ -14,10 +13,10 @@ inline constexpr int kToggleHotkeyId = 1;  // "Toggle Between"
 // Registers one hotkey: (id, modifiers in RegisterHotKey form, virtual key) -> success.
 using RegisterHotkeyFn = std::function<bool(int id, unsigned modifiers, unsigned key)>;
 
-// Runs the pass over the values of the hotkey file: each enabled hotkey is registered and its
-// flag set from the outcome; a disabled one keeps its flag. A failure counts only when the
-// hotkey has a key. Returns the number of failures (also left in HotkeyFailCount).
-int RunHotkeyPass(const HotkeyFileValues& values, SharedState& state, const RegisterHotkeyFn& registerHotkey);
+// Runs the pass over the values of the hotkey file: "Launch New" then "Toggle Between", each
+// registered only when enabled. A failure counts only when the hotkey has a key. Returns the
+// number of failures to report.
+int RunHotkeyPass(const HotkeyFileValues& values, const RegisterHotkeyFn& registerHotkey);
 
 enum class HotkeyAction { None, Launch, Toggle };
 HotkeyAction ActionForHotkey(std::uintptr_t id);

@@ -1,23 +1,29 @@
 #include "main/desktop/hotkeys_win32.h"
 
 #include "main/desktop/hotkey_pass.h"
-#include "main/startup/settings_io_win32.h"
+#include "main/settings/settings_files_win32.h"
 
 namespace qvx {
 
-int RegisterHotkeys(HWND window, SharedState& state) {
-  UnregisterHotkeys(window, state);
-  const HotkeyFileValues values = ReadHotkeyFile(state);
-  return RunHotkeyPass(values, state, [window](int id, unsigned modifiers, unsigned key) {
-    // A held combination is one press (Wine ignores the flag: HotkeyRepeats sorts them out).
-    return RegisterHotKey(window, id, modifiers | MOD_NOREPEAT, key) != FALSE;
+RegisteredHotkey::RegisteredHotkey(HWND window, int id, unsigned modifiers, unsigned key)
+    : window_(window), id_(id), held_(RegisterHotKey(window, id, modifiers | MOD_NOREPEAT, key) != FALSE) {}
+
+RegisteredHotkey::~RegisteredHotkey() {
+  if (held_) UnregisterHotKey(window_, id_);
+}
+
+int GlobalHotkeys::Register(HWND window, ProgramSettings& settings) {
+  Unregister();
+  const HotkeyFileValues values = ReadHotkeyFile(settings);
+  return RunHotkeyPass(values, [&](int id, unsigned modifiers, unsigned key) {
+    std::optional<RegisteredHotkey>& slot = id == kLaunchHotkeyId ? launch_ : toggle_;
+    return slot.emplace(window, id, modifiers, key).Held();
   });
 }
 
-void UnregisterHotkeys(HWND window, SharedState& state) {
-  if (state.LaunchHotkeyRegistered) UnregisterHotKey(window, kLaunchHotkeyId);
-  if (state.ToggleHotkeyRegistered) UnregisterHotKey(window, kToggleHotkeyId);
-  state.LaunchHotkeyRegistered = state.ToggleHotkeyRegistered = false;
+void GlobalHotkeys::Unregister() {
+  launch_.reset();
+  toggle_.reset();
 }
 
 } // namespace qvx

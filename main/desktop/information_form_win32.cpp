@@ -3,7 +3,7 @@
 #include "information_form_ids.h"
 #include "common/common_controls_win32.h"
 #include "main/desktop/desktop_texts.h"
-#include "main/startup/user_settings_win32.h"
+#include "main/settings/information_form_setting_win32.h"
 
 namespace qvx {
 
@@ -30,27 +30,22 @@ RegValue ReadUserRegistryValue(const wchar_t* key, const wchar_t* name) {
   return text;
 }
 
-InformationForm::~InformationForm() {
-  if (Handle()) DestroyWindow(Handle());
-}
-
-void InformationForm::ShowIfWindowReuseOn(HINSTANCE instance, const std::wstring& splashShow) {
+void InformationForm::ShowIfWindowReuseOn(HINSTANCE instance, const std::wstring& showSetting) {
   if (!IsWindowReuseOn(ReadUserRegistryValue(L"SOFTWARE\\Microsoft\\Internet Explorer\\Main", L"AllowWindowReuse"))) {
     return;
   }
-  if (!Handle()) {
+  if (!window_) {
     LoadCommonControls(ICC_STANDARD_CLASSES);
-    if (!CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_INFORMATION_FORM), nullptr, Procedure,
-                            reinterpret_cast<LPARAM>(this))) {
-      return;
-    }
+    window_.Reset(CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_INFORMATION_FORM), nullptr, Procedure,
+                                     reinterpret_cast<LPARAM>(this)));
+    if (!window_) return;
     dialogs_.Add(Handle());
     icon_.Reset(static_cast<HICON>(LoadImageW(instance, L"QVXSPLASH", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
   }
   SetDlgItemTextW(Handle(), IDC_INFORMATION_TEXT, WindowReuseInformationText().c_str());
-  if (splashShow == L"Y") {
+  if (showSetting == L"Y") {
     ShowWindow(Handle(), SW_SHOWNORMAL);
     SetForegroundWindow(Handle());
   }
@@ -68,8 +63,9 @@ INT_PTR InformationForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM) {
       return TRUE;
     case WM_DESTROY:
       // Whether the user closed it or the program is ending: the tick is the user's answer.
-      if (IsDlgButtonChecked(Handle(), IDC_DONT_SHOW_AGAIN) == BST_CHECKED) SaveSplashShow(L"N");
+      if (IsDlgButtonChecked(Handle(), IDC_DONT_SHOW_AGAIN) == BST_CHECKED) SaveInformationFormSetting(L"N");
       dialogs_.Remove(Handle());
+      window_.Release();  // destroyed by whoever closed it
       return TRUE;
   }
   return FALSE;

@@ -19,10 +19,9 @@ RegValue ReadUserRegistryValue(const wchar_t* key, const wchar_t* name);
 class InformationForm : public DialogWindow {
  public:
   explicit InformationForm(ModelessDialogs& dialogs) : dialogs_(dialogs) {}
-  ~InformationForm();
   // Reads the browser's option; when it is on, puts the text into the form (created hidden)
-  // and shows it when the "SplashShow" value is "Y".
-  void ShowIfWindowReuseOn(HINSTANCE instance, const std::wstring& splashShow);
+  // and shows it when the user's setting for the form is "Y".
+  void ShowIfWindowReuseOn(HINSTANCE instance, const std::wstring& showSetting);
 
  protected:
   INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -30,6 +29,7 @@ class InformationForm : public DialogWindow {
  private:
   ModelessDialogs& dialogs_;
   ScopedIcon icon_;
+  ScopedWindow window_;
 };
 
 } // namespace qvx

@@ -1,7 +1,5 @@
 #include "main/desktop/tray_icon_win32.h"
 
-#include <windowsx.h>
-
 #include "common/window_icons_win32.h"
 #include "main/desktop/desktop_texts.h"
 
@@ -12,23 +10,14 @@ namespace {
 UINT IconId(HINSTANCE instance) { return static_cast<UINT>(reinterpret_cast<UINT_PTR>(instance)); }
 } // namespace
 
-TrayIcon::Request TrayIcon::Decode(WPARAM wParam, LPARAM lParam, POINT* at) const {
-  // Version 4: the event in the low word, the icon's id (its low 16 bits) in the high word,
-  // the anchor point in wParam.
-  if (!wanted_ || HIWORD(lParam) != LOWORD(data_.uID)) return Request::None;
-  switch (LOWORD(lParam)) {
-    case NIN_SELECT:
-    case NIN_KEYSELECT:
-      return Request::Toggle;
-    case WM_CONTEXTMENU:
-      *at = POINT{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
-      return Request::Menu;
-  }
-  return Request::None;
+TrayIcon::~TrayIcon() { Hide(); }
+
+TrayCallback TrayIcon::Decode(WPARAM wParam, LPARAM lParam) const {
+  if (!wanted_) return {};
+  return DecodeTrayCallback(version4_, data_.uID, wParam, lParam);
 }
 
-bool TrayIcon::Add(HWND owner, HINSTANCE instance, const std::wstring& iconName, const std::wstring& tip) {
-  Remove();
+void TrayIcon::Show(HWND owner, HINSTANCE instance, const std::wstring& iconName, const std::wstring& tip) {
   instance_ = instance;
   iconName_ = iconName;
   data_ = NOTIFYICONDATAW{};
@@ -38,35 +27,70 @@ bool TrayIcon::Add(HWND owner, HINSTANCE instance, const std::wstring& iconName,
   data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data_.uCallbackMessage = kTrayCallbackMessage;
   lstrcpynW(data_.szTip, tip.c_str(), static_cast<int>(kTrayTipField));
-  ReloadImage();
+  LoadSmallImage();
+  // An entry added before (or being added now) describes the old icon: it is replaced.
+  if (inShell_ || busy_) stale_ = true;
   wanted_ = true;
-  return AddToShell();  // Remove() above took out any entry of ours
+  Sync();
 }
 
-bool TrayIcon::AddAgain() {
-  if (!wanted_) return false;
-  Shell_NotifyIconW(NIM_DELETE, &data_);  // a stale entry of ours would refuse the add
-  return AddToShell();
+void TrayIcon::Hide() {
+  wanted_ = false;
+  Sync();
 }
 
-bool TrayIcon::AddToShell() {
-  if (!Shell_NotifyIconW(NIM_ADD, &data_)) return false;
-  NOTIFYICONDATAW version = data_;
-  version.uVersion = NOTIFYICON_VERSION_4;
-  Shell_NotifyIconW(NIM_SETVERSION, &version);
+void TrayIcon::ShowAgain() {
+  if (!wanted_) return;
+  // The entry went with the old taskbar; one that is still there would refuse the add.
+  stale_ = true;
+  Sync();
+}
+
+bool TrayIcon::LoadSmallImage() {
+  ScopedIcon image(LoadIconSized(instance_, iconName_, GetSystemMetrics(SM_CXSMICON)));
+  if (!image) return false;
+  data_.hIcon = image.Get();
+  image_ = std::move(image);  // the shell keeps its own copy of the one it shows
   return true;
 }
 
 void TrayIcon::ReloadImage() {
-  ScopedIcon image(LoadIconSized(instance_, iconName_, GetSystemMetrics(SM_CXSMICON)));
-  if (!image) return;
-  data_.hIcon = image.Get();
-  if (wanted_) {
-    NOTIFYICONDATAW change = data_;
-    change.uFlags = NIF_ICON;
-    Shell_NotifyIconW(NIM_MODIFY, &change);
+  if (!LoadSmallImage()) return;
+  imageChanged_ = true;
+  Sync();
+}
+
+void TrayIcon::AskForVersion4() {
+  versionAsked_ = true;
+  Sync();
+}
+
+void TrayIcon::Sync() {
+  if (busy_) return;  // the call in flight looks again when it returns
+  busy_ = true;
+  for (;;) {
+    NOTIFYICONDATAW data = data_;
+    if ((inShell_ || stale_) && (!wanted_ || stale_)) {
+      inShell_ = stale_ = false;
+      Shell_NotifyIconW(NIM_DELETE, &data);
+    } else if (wanted_ && !inShell_) {
+      if (!Shell_NotifyIconW(NIM_ADD, &data)) break;  // no notification area yet: the owner retries
+      inShell_ = versionPending_ = true;
+      imageChanged_ = version4_ = false;
+    } else if (wanted_ && versionPending_ && versionAsked_) {
+      versionPending_ = false;
+      // A shell that refuses version 4 sends the older callbacks, which Decode reads too.
+      data.uVersion = NOTIFYICON_VERSION_4;
+      version4_ = Shell_NotifyIconW(NIM_SETVERSION, &data) != FALSE;
+    } else if (wanted_ && imageChanged_) {
+      imageChanged_ = false;
+      data.uFlags = NIF_ICON;
+      Shell_NotifyIconW(NIM_MODIFY, &data);
+    } else {
+      break;
+    }
   }
-  image_ = std::move(image);  // the shell keeps its own copy; the old one goes now
+  busy_ = false;
 }
 
 void AnimateToTray(HWND window) {
@@ -77,12 +101,6 @@ void AnimateToTray(HWND window) {
   GetWindowRect(window, &from);
   GetWindowRect(area, &to);
   DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
-}
-
-void TrayIcon::Remove() {
-  if (!wanted_) return;
-  wanted_ = false;
-  Shell_NotifyIconW(NIM_DELETE, &data_);
 }
 
 } // namespace qvx

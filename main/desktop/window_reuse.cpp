@@ -8,7 +8,7 @@ namespace {
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 // Sign, digits with an optional fraction, an optional exponent: nothing else.
-bool IsWholeNumberText(std::wstring_view t) {
+bool IsDecimalNumberText(std::wstring_view t) {
   std::size_t i = 0, digits = 0;
   if (i < t.size() && (t[i] == L'+' || t[i] == L'-')) ++i;
   for (; i < t.size() && IsDigit(t[i]); ++i) ++digits;
@@ -32,7 +32,7 @@ bool IsWindowReuseOn(const RegValue& value) {
   const auto begin = text.find_first_not_of(L" \t");
   if (begin == std::wstring::npos) return false;
   const std::wstring_view trimmed = std::wstring_view(text).substr(begin, text.find_last_not_of(L" \t") + 1 - begin);
-  return IsWholeNumberText(trimmed) && LeadingNumber(trimmed) == 1.0;
+  return IsDecimalNumberText(trimmed) && LeadingNumber(trimmed) == 1.0;
 }
 
 } // namespace qvx

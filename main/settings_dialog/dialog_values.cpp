@@ -5,7 +5,7 @@
 #include "common/numbers.h"
 #include "common/text_case.h"
 #include "main/settings_dialog/settings_dialog_texts.h"
-#include "main/startup/settings_files.h"
+#include "main/settings/settings_files.h"
 
 namespace qvx {
 
@@ -13,9 +13,9 @@ namespace {
 constexpr std::size_t kLaunchUrlLine = 3, kUrlKeywordLine = 2, kBrowserTextKeywordLine = 1, kTooltipLine = 4;
 
 // A ticked hotkey's combination goes into the shared fields; an unticked one leaves them.
-bool TakeHotkey(const HotkeyBoxValues& box, std::int16_t& modifiers, std::int16_t& key) {
+bool TakeHotkey(const HotkeyBoxValues& box, std::uint8_t& modifiers, std::uint8_t& key) {
   if (!box.Enabled) return false;
-  modifiers = static_cast<std::int16_t>(SwapModifiers(box.Combination.Modifiers));
+  modifiers = static_cast<std::uint8_t>(SwapModifiers(box.Combination.Modifiers));
   key = box.Combination.KeyCode;
   return true;
 }
@@ -39,7 +39,7 @@ DialogTexts OpeningTexts(const Lines& lines) {
           LineOrEmpty(lines, kBrowserTextKeywordLine), LineOrEmpty(lines, kTooltipLine)};
 }
 
-SavedDialog SaveDialog(const DialogContents& dialog, const Lines& settingsAtOpening, SharedState& state,
+SavedDialog SaveDialog(const DialogContents& dialog, const Lines& settingsAtOpening, ProgramSettings& settings,
                        const std::function<bool(std::wstring_view)>& fileCanHold) {
   SavedDialog saved;
   // The value to store for one box: the cleaned text, or the old line when the file cannot hold it.
@@ -50,21 +50,25 @@ SavedDialog SaveDialog(const DialogContents& dialog, const Lines& settingsAtOpen
   };
   const DialogTexts& t = dialog.Texts;
   SiteSettings site;
-  site.TrayIconName = dialog.TrayIconName;
-  site.LaunchURL = stored(TextBox::LaunchUrl, TrimSpaces(t.LaunchUrl), kLaunchUrlLine);
-  site.URLKeyword = stored(TextBox::UrlKeyword, ToUpperText(TrimSpaces(t.UrlKeyword)), kUrlKeywordLine);
-  site.BrowserTextKeyword = stored(TextBox::BrowserTextKeyword, ToUpperText(TrimSpaces(t.BrowserTextKeyword)),
+  site.trayIconName = dialog.TrayIconName;
+  site.launchUrl = stored(TextBox::LaunchUrl, TrimSpaces(t.LaunchUrl), kLaunchUrlLine);
+  site.urlKeyword = stored(TextBox::UrlKeyword, ToUpperText(TrimSpaces(t.UrlKeyword)), kUrlKeywordLine);
+  site.browserTextKeyword = stored(TextBox::BrowserTextKeyword, ToUpperText(TrimSpaces(t.BrowserTextKeyword)),
                                    kBrowserTextKeywordLine);
-  site.TrayTooltip = stored(TextBox::Tooltip, TrimSpaces(t.Tooltip), kTooltipLine);
+  site.trayTooltip = stored(TextBox::Tooltip, TrimSpaces(t.Tooltip), kTooltipLine);
 
-  const bool launchEnabled = TakeHotkey(dialog.Launch, state.LaunchHotkeyModifiers, state.LaunchHotkeyKey);
-  const bool toggleEnabled = TakeHotkey(dialog.Toggle, state.ToggleHotkeyModifiers, state.ToggleHotkeyKey);
-  ApplySiteSettings(site, state);
+  HotkeyFileValues hotkeys;
+  hotkeys.launchEnabled = TakeHotkey(dialog.Launch, settings.launchHotkeyModifiers, settings.launchHotkeyKey);
+  hotkeys.toggleEnabled = TakeHotkey(dialog.Toggle, settings.toggleHotkeyModifiers, settings.toggleHotkeyKey);
+  hotkeys.launchModifiers = settings.launchHotkeyModifiers;
+  hotkeys.launchKey = settings.launchHotkeyKey;
+  hotkeys.toggleModifiers = settings.toggleHotkeyModifiers;
+  hotkeys.toggleKey = settings.toggleHotkeyKey;
+  ApplySiteSettings(site, settings);
 
   saved.SettingsFile = FormatSettingsFile(site);
-  saved.HotkeyFile = FormatHotkeyFile(state.LaunchHotkeyModifiers, state.LaunchHotkeyKey, launchEnabled,
-                                      state.ToggleHotkeyModifiers, state.ToggleHotkeyKey, toggleEnabled);
-  saved.Tooltip = site.TrayTooltip;
+  saved.HotkeyFile = FormatHotkeyFile(hotkeys);
+  saved.Tooltip = site.trayTooltip;
   return saved;
 }
 

@@ -8,7 +8,7 @@
 
 #include "common/text_lines.h"
 #include "main/settings_dialog/hotkey_capture.h"
-#include "main/startup/shared_state.h"
+#include "main/settings/settings_record.h"
 
 namespace qvx {
 
@@ -50,13 +50,13 @@ struct SavedDialog {
   std::vector<TextBox> Refused;  // boxes whose text the settings file cannot hold
 };
 
-// Applies the closing dialog to the shared state and gives both files' new lines. The texts
+// Applies the closing dialog to the settings and gives both files' new lines. The texts
 // are trimmed of spaces, the keywords upper-cased. A text that fileCanHold refuses (characters
 // the single-byte file would change) is not stored: its box keeps the line the settings file
 // had at opening, and is listed in Refused. A ticked hotkey takes its box's combination,
-// swapped into RegisterHotKey's convention; an unticked one keeps the combination the shared
-// state already held and is written with "0".
-SavedDialog SaveDialog(const DialogContents& dialog, const Lines& settingsAtOpening, SharedState& state,
+// swapped into RegisterHotKey's convention; an unticked one keeps the combination the
+// settings already held and is written with "0".
+SavedDialog SaveDialog(const DialogContents& dialog, const Lines& settingsAtOpening, ProgramSettings& settings,
                        const std::function<bool(std::wstring_view)>& fileCanHold);
 
 // The one message that names the boxes whose text was not stored.

@@ -22,7 +22,7 @@
 #include "main/settings_dialog/settings_dialog_texts.h"
 #include "main/settings_dialog/shortcut_files_win32.h"
 #include "main/settings_dialog/shortcut_steps.h"
-#include "main/startup/settings_files.h"
+#include "main/settings/settings_files.h"
 #include "settings_dialog_ids.h"
 
 namespace qvx {
@@ -67,7 +67,7 @@ class HotkeyControl : public HotkeyEntryBox {
 // The settings dialog, alive only while it is shown.
 class SettingsDialogWindow final : public DialogWindow {
  public:
-  explicit SettingsDialogWindow(SettingsHost& host) : host_(host), state_(host.State()) {}
+  explicit SettingsDialogWindow(SettingsHost& host) : host_(host), settings_(host.Settings()) {}
 
   void ShowModal() {
     LoadCommonControls(ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS | ICC_BAR_CLASSES);  // hotkey boxes, tooltips
@@ -94,7 +94,7 @@ class SettingsDialogWindow final : public DialogWindow {
   DialogContents Contents() const;
 
   SettingsHost& host_;
-  SharedState& state_;
+  ProgramSettings& settings_;
   Lines settingsAtOpening_;  // its line 5 names the shortcuts made under the old tooltip
   HotkeyControl launchHotkey_{IDC_LAUNCH_HOTKEY, IDC_LAUNCH_ENABLED};
   HotkeyControl toggleHotkey_{IDC_TOGGLE_HOTKEY, IDC_TOGGLE_ENABLED};
@@ -161,9 +161,10 @@ void SettingsDialogWindow::Load() {
 
   ReadHotkeysIntoBoxes();
 
-  settingsAtOpening_ = ReadLinesOrNone(state_.SettingsFilePath);
-  // A name that is not one of the icons opens as icon 1.
-  iconNumber_ = TrayIconNumber(LineOrEmpty(settingsAtOpening_, 0)).value_or(1);
+  settingsAtOpening_ = ReadLinesOrNone(settings_.settingsFilePath);
+  // The digits of the stored name give the icon ("QVX007" is icon 7); a name without one of
+  // the icons' numbers opens as icon 1.
+  iconNumber_ = IconNumberInStoredName(LineOrEmpty(settingsAtOpening_, 0)).value_or(1);
   SetScrollPos(GetDlgItem(dialog, IDC_ICON_SCROLL), SB_CTL, iconNumber_, TRUE);
   ShowChosenIcon();  // also for icon 1: the preview shows the stored icon from the start
 
@@ -179,7 +180,7 @@ void SettingsDialogWindow::Load() {
 }
 
 void SettingsDialogWindow::ReadHotkeysIntoBoxes() {
-  const Lines lines = ReadLinesOrNone(state_.HotkeyFilePath);
+  const Lines lines = ReadLinesOrNone(settings_.hotkeyFilePath);
   const HotkeyBoxValues launch = OpeningHotkey(lines, false);
   launchHotkey_.SetCombination(launch.Combination);
   launchEnabled_.SetTicked(launch.Enabled);
@@ -189,7 +190,7 @@ void SettingsDialogWindow::ReadHotkeysIntoBoxes() {
 }
 
 void SettingsDialogWindow::ShowChosenIcon() {
-  state_.TrayIconName = TrayIconName(iconNumber_);
+  settings_.trayIconName = TrayIconName(iconNumber_);
   const HWND dialog = Handle();
   const HINSTANCE instance = host_.ModuleInstance();
 
@@ -201,11 +202,11 @@ void SettingsDialogWindow::ShowChosenIcon() {
   for (int candidate : {20, 24, 32, 40, 48, 64}) {
     if (candidate <= room) size = candidate;
   }
-  ScopedIcon preview(LoadIconSized(instance, state_.TrayIconName, size));
+  ScopedIcon preview(LoadIconSized(instance, settings_.trayIconName, size));
   SendDlgItemMessageW(dialog, IDC_ICON_PREVIEW, STM_SETICON, reinterpret_cast<WPARAM>(preview.Get()), 0);
   preview_ = std::move(preview);  // the control no longer shows the old one
 
-  icons_.Apply(dialog, instance, state_.TrayIconName);
+  icons_.Apply(dialog, instance, settings_.trayIconName);
 }
 
 void SettingsDialogWindow::AddTooltips() {
@@ -235,7 +236,7 @@ void SettingsDialogWindow::AddTooltips() {
 DialogContents SettingsDialogWindow::Contents() const {
   const HWND dialog = Handle();
   DialogContents d;
-  d.TrayIconName = state_.TrayIconName;
+  d.TrayIconName = settings_.trayIconName;
   d.Texts = {ControlText(dialog, IDC_LAUNCH_URL), ControlText(dialog, IDC_URL_KEYWORD),
              ControlText(dialog, IDC_BROWSER_TEXT_KEYWORD), ControlText(dialog, IDC_TRAY_TOOLTIP)};
   d.Launch = {launchHotkey_.Combination(), launchEnabled_.Ticked()};
@@ -245,12 +246,12 @@ DialogContents SettingsDialogWindow::Contents() const {
 
 void SettingsDialogWindow::Save(bool quiet) {
   const HWND dialog = Handle();
-  host_.ApplyTrayIcon();
-  const SavedDialog saved = SaveDialog(Contents(), settingsAtOpening_, state_, AnsiCodePageHolds);
-  // The settings file first, then the hotkey file; the shared state keeps the new values for
+  host_.SetAboutWindowIcon();
+  const SavedDialog saved = SaveDialog(Contents(), settingsAtOpening_, settings_, AnsiCodePageHolds);
+  // The settings file first, then the hotkey file; the settings keep the new values for
   // this run even when the directory refuses them. Both are on disk before any message shows.
-  const bool settingsWritten = WriteTextFileAtomically(state_.SettingsFilePath, saved.SettingsFile);
-  const bool hotkeysWritten = WriteTextFileAtomically(state_.HotkeyFilePath, saved.HotkeyFile);
+  const bool settingsWritten = WriteTextFileAtomically(settings_.settingsFilePath, saved.SettingsFile);
+  const bool hotkeysWritten = WriteTextFileAtomically(settings_.hotkeyFilePath, saved.HotkeyFile);
   if (!quiet && !saved.Refused.empty()) {
     ShowMessage(dialog, RefusedTextMessage(saved.Refused), kQuorvexTitle, MB_OK | MB_ICONEXCLAMATION);
   }
@@ -263,12 +264,12 @@ void SettingsDialogWindow::Save(bool quiet) {
   request.AtStartup = IsDlgButtonChecked(dialog, IDC_STARTUP_SHORTCUT) == BST_CHECKED;
   request.Tooltip = saved.Tooltip;
   request.OldName = LineOrEmpty(settingsAtOpening_, 4);
-  request.ProgramDirectory = ProgramDirectory();
+  request.ProgramDirectory = settings_.programDirectory;
   ShellShortcuts shell(dialog, quiet);
   RunShortcutSteps(request, shell);
 }
 
-void SettingsDialog::Run(SettingsHost& host) {
+void SettingsDialogOpener::ShowModal(SettingsHost& host) {
   if (open_) return;
   SettingsDialogWindow dialog(host);
   open_ = &dialog;
@@ -276,7 +277,7 @@ void SettingsDialog::Run(SettingsHost& host) {
   open_ = nullptr;
 }
 
-void SettingsDialog::SaveAndClose() {
+void SettingsDialogOpener::SaveAndClose() {
   if (open_) open_->SaveAndClose(/*quiet=*/true);
 }
 

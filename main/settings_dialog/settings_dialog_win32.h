@@ -6,11 +6,12 @@ namespace qvx {
 
 class SettingsDialogWindow;
 
-class SettingsDialog {
+// Opens the settings dialog, one at a time.
+class SettingsDialogOpener {
  public:
   // Shows the dialog over host.Window() and returns when it is closed. Does nothing while a
   // dialog is already open.
-  void Run(SettingsHost& host);
+  void ShowModal(SettingsHost& host);
   bool IsOpen() const { return open_ != nullptr; }
   // The end of the Windows session: saves what the open dialog holds as a close with its close
   // box would, without asking or telling the user anything, and closes it. Nothing happens when

@@ -2,7 +2,7 @@
 // What the settings dialog needs of the window that opens it.
 #include <windows.h>
 
-#include "main/startup/shared_state.h"
+#include "main/settings/settings_record.h"
 
 namespace qvx {
 
@@ -10,9 +10,9 @@ class SettingsHost {
  public:
   virtual HWND Window() const = 0;  // the owner of the dialog (the About window)
   virtual HINSTANCE ModuleInstance() const = 0;
-  virtual SharedState& State() = 0;
-  // Gives the owner the icon named by State().TrayIconName.
-  virtual void ApplyTrayIcon() = 0;
+  virtual ProgramSettings& Settings() = 0;
+  // Gives the About window the icon named by Settings().trayIconName.
+  virtual void SetAboutWindowIcon() = 0;
 
  protected:
   ~SettingsHost() = default;

@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "site_windows_ids.h"
-#include "version.h"
 #include "common/common_controls_win32.h"
-#include "main/startup/version_text.h"
 #include "main/switching/address_reads_win32.h"
 #include "main/switching/window_walk_win32.h"
 
@@ -181,7 +179,7 @@ void SiteWindowsView::ShowRows() {
 }
 
 void SiteWindowsView::CopyReport() {
-  const ReportHeader header{VersionLine(QVX_VERSION_MAJOR, QVX_VERSION_MINOR, QVX_VERSION_REVISION), WindowsVersion()};
+  const ReportHeader header{programVersion_, WindowsVersion()};
   if (!PutOnClipboard(Handle(), ComposeReport(header, site_, rows_))) MessageBeep(MB_ICONWARNING);
 }
 

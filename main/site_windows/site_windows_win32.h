@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "common/dialog_win32.h"
@@ -17,8 +18,9 @@ namespace qvx {
 
 class SiteWindowsView : public DialogWindow {
  public:
-  SiteWindowsView(HINSTANCE instance, ModelessDialogs& dialogs, SiteSwitcher& switcher)
-      : instance_(instance), dialogs_(dialogs), switcher_(switcher) {}
+  // `programVersion` is the program's version line, for the report.
+  SiteWindowsView(HINSTANCE instance, ModelessDialogs& dialogs, SiteSwitcher& switcher, std::wstring programVersion)
+      : instance_(instance), dialogs_(dialogs), switcher_(switcher), programVersion_(std::move(programVersion)) {}
   ~SiteWindowsView();
 
   // Opens the window for the site as it is now and reads the windows, or brings the open
@@ -39,6 +41,7 @@ class SiteWindowsView : public DialogWindow {
   HINSTANCE instance_;
   ModelessDialogs& dialogs_;
   SiteSwitcher& switcher_;
+  const std::wstring programVersion_;
   SiteValues site_;
   std::vector<SiteWindowRow> rows_;
   std::vector<std::size_t> candidateRows_;  // the row of each candidate being read

@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include "driver/desktop.h"
 #include "information_form_ids.h"
 #include "main_window_ids.h"
@@ -129,6 +132,18 @@ TEST_F(Desktop, TrayMenuAboutAndCloseBoxReRegisterFromTheFileAndExitFreesEveryth
   EXPECT_TRUE(HotkeyIsFree(kCtrlAlt, 'L'));
 }
 
+TEST_F(Desktop, EscapeInTheAboutWindowPutsTheProgramBackIntoTheTray) {
+  StartAndWait();
+  app.Command(IDM_TRAY_ABOUT);
+  HWND about = WaitForAbout();
+  ASSERT_NE(about, nullptr) << "About was not shown";
+  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == about; })) << "About is not in front";
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(app.WaitUntilInTray()) << "Escape did not close the About window";
+  EXPECT_FALSE(IsWindowVisible(about));
+  EXPECT_TRUE(WaitForTrayIconCount(1));
+}
+
 TEST_F(Desktop, TheIconComesBackWhenTheTaskbarIsCreatedAgain) {
   StartAndWait();
   ASSERT_TRUE(WaitForTrayIconCount(1));
@@ -157,4 +172,61 @@ TEST_F(Desktop, WindowReuseShowsTheInformationFormUntilTheUserOptsOut) {
   EXPECT_EQ(SplashShow(), L"N");
   StartAndWait();
   EXPECT_TRUE(StaysFalse([&] { return InformationForm() != nullptr; }, 1s));
+}
+
+// Explorer's restart broadcast meeting an exit: both sent, as another program sends them.
+TEST_F(Desktop, TaskbarCreatedThenASentExitLeaveNoIconAndNoProcess) {
+  StartAndWait();
+  ASSERT_TRUE(WaitForTrayIconCount(1));
+  // Queued as sent messages, the exit is handled as soon as the program waits: inside the
+  // broadcast's handling if that makes a tray call.
+  const HWND main = app.MainWindow();
+  SendNotifyMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  SendNotifyMessageW(main, WM_COMMAND, IDM_TRAY_EXIT, 0);
+  EXPECT_TRUE(app.Proc().WaitForExit(5s)) << "the program still runs";
+  EXPECT_TRUE(WaitForTrayIconCount(0, 5s)) << "an icon stayed behind";
+  EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
+}
+
+TEST_F(Desktop, TenTaskbarCreatedBroadcastsSentBackToBackLeaveOneIcon) {
+  StartAndWait();
+  ASSERT_TRUE(WaitForTrayIconCount(1));
+  const HWND before = TrayIcons().at(0);
+  const HWND main = app.MainWindow();
+  DWORD_PTR answer = 0;
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_TRUE(SendMessageTimeoutW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 5000, &answer));
+  }
+  // Wine shows each added icon as a window of its own: the icon was added again once it is another
+  // one. A broadcast handled after a re-add may bring one more; never two icons at once.
+  size_t most = 0;
+  auto lastChange = std::chrono::steady_clock::now();
+  const bool settled = WaitFor([&] {
+    const auto icons = TrayIcons();
+    most = std::max(most, icons.size());
+    if (icons.size() != 1 || icons[0] == before) lastChange = std::chrono::steady_clock::now();
+    return std::chrono::steady_clock::now() - lastChange > 1s;
+  });
+  EXPECT_TRUE(settled) << TrayIcons().size() << " icons";
+  EXPECT_LE(most, 1u);
+  EXPECT_TRUE(StaysAlive());
+}
+
+// The program's own messages, posted by someone else with parameters of their choosing.
+TEST_F(Desktop, TheProgramsOwnMessagesPostedFromOutsideChangeNothing) {
+  const DWORD on = 1;
+  RegSetKeyValueW(HKEY_CURRENT_USER, kIEMain, L"AllowWindowReuse", REG_DWORD, &on, sizeof on);
+  StartAndWait();
+  ASSERT_TRUE(InformationFormAppears());
+  PostMessageW(InformationForm(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return InformationForm() == nullptr; }));
+  ASSERT_TRUE(app.Write(L"QuorvexStatus.txt", "1\r\nas it was\r\n"));
+  for (UINT message = WM_APP; message < WM_APP + 16; ++message) {
+    PostMessageW(app.MainWindow(), message, static_cast<WPARAM>(-2120179273), 7);
+  }
+  EXPECT_TRUE(NoMessageBoxFor(app.Pid(), 1s));
+  EXPECT_EQ(InformationForm(), nullptr) << "the information form came again";
+  EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "1\r\nas it was\r\n");
+  EXPECT_TRUE(StaysAlive());
+  EXPECT_EQ(TrayIcons().size(), 1u);
 }

@@ -30,6 +30,12 @@ class SettingsDialog : public ::testing::Test {
   void TearDown() override {
     if (app.Proc().IsRunning()) app.Exit();
   }
+  // Both files, then the program started and settled in the tray.
+  void StartWith(const std::string& settings, const std::string& hotkeys) {
+    ASSERT_TRUE(app.Write(L"QuorvexSettings.txt", settings));
+    ASSERT_TRUE(app.Write(L"hotkeysetup.txt", hotkeys));
+    ASSERT_TRUE(app.Start().Started() && app.WaitUntilRunning()) << "no start-up";
+  }
   std::vector<HWND> Dialogs() const {
     auto all = TopLevelWindowsOf(app.Pid(), true);
     std::erase_if(all, [](HWND w) { return ClassOf(w) != L"#32770" || TextOf(w) != L"Quorvex Settings"; });
@@ -37,9 +43,6 @@ class SettingsDialog : public ::testing::Test {
   }
   // "&About" (once), then its "Settings" button; posted, since the dialog is modal.
   void Open() {
-    if (!app.Proc().IsRunning()) {
-      ASSERT_TRUE(app.Start().Started() && app.WaitUntilRunning()) << "no start-up";
-    }
     if (!about || !IsWindowVisible(about)) {
       app.Command(IDM_TRAY_ABOUT);
       ASSERT_TRUE(about = WaitForTopLevel(app.Pid(), kMainWindowClass, L"Quorvex", true)) << "no About window";
@@ -82,44 +85,54 @@ class SettingsDialog : public ::testing::Test {
   }
 };
 
+// Links named after a tooltip, removed at the end with the group folder when it is empty.
+struct Links {
+  std::vector<std::wstring> paths;
+  ~Links() {
+    for (const auto& path : paths) DeleteFileW(path.c_str()) || RemoveDirectoryW(path.c_str());
+  }
+};
+const std::string kSite = "QVX4\r\nINTERNET EXPLORER\r\nNEW SITE\r\nhttp://x/\r\n";
 } // namespace
 
-TEST_F(SettingsDialog, OpensTheFilesAsStoredAndSavesWhatTheBoxesHoldAtTheCloseBoxAndAtTheEndOfTheSession) {
-  // Links named after the tooltip at opening; the ones named after the new tooltip go at the end.
-  const std::wstring programs = qvx::KnownFolderPath(FOLDERID_Programs) + L"\\Quorvex\\";
-  const std::wstring startup = qvx::KnownFolderPath(FOLDERID_Startup) + L"\\";
-  const std::wstring olds[] = {programs + L" My Tip.lnk", startup + L" My Tip.lnk"};
-  CreateDirectoryW(programs.c_str(), nullptr);
-  for (const auto& link : olds) ASSERT_TRUE(WriteFileBytes(link, "old"));
-  struct Cleanup {  // the new links, then the folder when it is empty
-    std::vector<std::wstring> links;
-    ~Cleanup() {
-      for (const auto& path : links) DeleteFileW(path.c_str()) || RemoveDirectoryW(path.c_str());
-    }
-  } news{{programs + L"abcdefghijklmnopqrstuvwxyzabcd.lnk", startup + L"abcdefghijklmnopqrstuvwxyzabcd.lnk", programs}};
-  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt",
-                        "qvx3\r\n internet explorer \r\nexample \r\n  https://www.example.com/App  \r\n My Tip\r\n"));
-  ASSERT_TRUE(app.Write(L"hotkeysetup.txt", "1\r\n65\r\n1\r\n2\r\n66\r\n 1\r\n"));
-  // The "Settings" command while the main window is hidden, and again while a dialog is open, opens none.
-  ASSERT_TRUE(app.Start().Started() && app.WaitUntilRunning()) << "no start-up";
+TEST_F(SettingsDialog, OnlyTheShownAboutWindowOpensItAndOnlyOneAtATime) {
+  ASSERT_NO_FATAL_FAILURE(StartWith("QVX1\r\n", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
   PostMessageW(app.MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_OPEN_SETTINGS, BN_CLICKED), 0);
   EXPECT_TRUE(StaysFalse([&] { return !Dialogs().empty(); }, 1s)) << "a dialog opened from the hidden window";
   ASSERT_NO_FATAL_FAILURE(Open());
   PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDC_OPEN_SETTINGS, BN_CLICKED), 0);
   EXPECT_TRUE(StaysFalse([&] { return Dialogs().size() > 1; }, 1s)) << "a second dialog opened";
+}
+
+TEST_F(SettingsDialog, OpensTheHotkeysTheTooltipAndTheIconAsStored) {
+  ASSERT_NO_FATAL_FAILURE(StartWith("qvx3\r\nIE\r\nEXAMPLE\r\nhttp://x/\r\n My Tip\r\n", "1\r\n65\r\n1\r\n2\r\n66\r\n 1\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(Hotkey(IDC_LAUNCH_HOTKEY), MAKEWORD('A', HOTKEYF_ALT));  // Alt is 1 in the file, 4 here
   EXPECT_TRUE(Ticked(IDC_LAUNCH_ENABLED));
   EXPECT_FALSE(Editable(IDC_LAUNCH_HOTKEY)) << "an enabled hotkey's box must be frozen";
+  EXPECT_EQ(Hotkey(IDC_TOGGLE_HOTKEY), MAKEWORD('B', HOTKEYF_CONTROL));
   EXPECT_FALSE(Ticked(IDC_TOGGLE_ENABLED)) << "only an exact \"1\" ticks \"Enabled\"";
   EXPECT_EQ(TextOf(Control(IDC_TRAY_TOOLTIP)), L" My Tip");
-
+  EXPECT_EQ(SendMessageW(Control(IDC_ICON_SCROLL), SBM_GETPOS, 0, 0), 3);
   // The preview follows the scroll bar (a stale preview would not change).
   std::vector<COLORREF> icon3;
   ASSERT_TRUE(WaitFor([&] { icon3 = Preview(); return icon3 != std::vector<COLORREF>(icon3.size(), icon3[0]); }));
   Scroll(SB_LINEDOWN);
   EXPECT_TRUE(WaitFor([&] { return Preview() != icon3; })) << "the preview did not follow to icon 4";
+}
 
-  // "Enable All" refuses a reserved combination (Alt+Left with the extended-key flag) and ticks the other box.
+TEST_F(SettingsDialog, AStoredIconNameIsReadByAllItsDigitsAndSavedPlain) {
+  ASSERT_NO_FATAL_FAILURE(StartWith("QVX007\r\nIE\r\nEXAMPLE\r\nhttp://x/\r\n\r\n", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  EXPECT_EQ(SendMessageW(Control(IDC_ICON_SCROLL), SBM_GETPOS, 0, 0), 7);
+  ASSERT_NO_FATAL_FAILURE(Close());
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX7\r\nIE\r\nEXAMPLE\r\nhttp://x/\r\n\r\n");
+}
+
+TEST_F(SettingsDialog, EnableAllRefusesAReservedCombinationAndRestoreBringsBackTheFile) {
+  ASSERT_NO_FATAL_FAILURE(StartWith("QVX1\r\n", "1\r\n65\r\n1\r\n2\r\n66\r\n 1\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  // Alt+Left with the extended-key flag is reserved; the other box is ticked.
   Click(IDC_DISABLE_ALL_HOTKEYS);
   EXPECT_TRUE(Editable(IDC_LAUNCH_HOTKEY));
   SetHotkey(IDC_LAUNCH_HOTKEY, HOTKEYF_ALT | HOTKEYF_EXT, VK_LEFT);
@@ -129,19 +142,33 @@ TEST_F(SettingsDialog, OpensTheFilesAsStoredAndSavesWhatTheBoxesHoldAtTheCloseBo
                                  BoxIcon::Exclamation));
   EXPECT_TRUE(WaitFor([&] { return !Ticked(IDC_LAUNCH_ENABLED) && Hotkey(IDC_LAUNCH_HOTKEY) == 0; }));
   EXPECT_TRUE(Ticked(IDC_TOGGLE_ENABLED) && !Editable(IDC_TOGGLE_HOTKEY));
-
-  // "Restore" brings the saved hotkeys back and leaves the texts (see the file); an unticked box's new
-  // combination is lost at saving (the file keeps the old one with "0").
-  SetText(IDC_URL_KEYWORD, L"  new site ");
+  // "Restore" brings the saved hotkeys back.
   Click(IDC_RESTORE_HOTKEYS);
+  EXPECT_EQ(Hotkey(IDC_LAUNCH_HOTKEY), MAKEWORD('A', HOTKEYF_ALT));
   EXPECT_EQ(Hotkey(IDC_TOGGLE_HOTKEY), MAKEWORD('B', HOTKEYF_CONTROL));
   EXPECT_TRUE(Ticked(IDC_LAUNCH_ENABLED));
+  EXPECT_FALSE(Ticked(IDC_TOGGLE_ENABLED));
+}
+
+TEST_F(SettingsDialog, TheCloseBoxSavesWhatTheBoxesHoldAndReplacesTheShortcuts) {
+  // Links named after the tooltip at opening go; the ones named after the new tooltip come.
+  const std::wstring programs = qvx::KnownFolderPath(FOLDERID_Programs) + L"\\Quorvex\\";
+  const std::wstring startup = qvx::KnownFolderPath(FOLDERID_Startup) + L"\\";
+  const std::wstring olds[] = {programs + L" My Tip.lnk", startup + L" My Tip.lnk"};
+  CreateDirectoryW(programs.c_str(), nullptr);
+  for (const auto& link : olds) ASSERT_TRUE(WriteFileBytes(link, "old"));
+  const Links news{{programs + L"abcdefghijklmnopqrstuvwxyzabcd.lnk", startup + L"abcdefghijklmnopqrstuvwxyzabcd.lnk", programs}};
+  ASSERT_NO_FATAL_FAILURE(StartWith("qvx3\r\n internet explorer \r\nexample \r\n  https://www.example.com/App  \r\n My Tip\r\n",
+                                    "1\r\n65\r\n1\r\n2\r\n66\r\n 1\r\n"));
+  ASSERT_NO_FATAL_FAILURE(Open());
+  Scroll(SB_LINEDOWN);
+  // An unticked box's new combination is lost at saving (the file keeps the old one with "0").
   Click(IDC_LAUNCH_ENABLED);
   SetHotkey(IDC_LAUNCH_HOTKEY, HOTKEYF_CONTROL | HOTKEYF_ALT, 'Z');
   SetHotkey(IDC_TOGGLE_HOTKEY, HOTKEYF_SHIFT | HOTKEYF_CONTROL, 'Q');
   Click(IDC_TOGGLE_ENABLED);
-
   // The tooltip box takes 30 characters; a keyword the settings file cannot hold keeps its old line.
+  SetText(IDC_URL_KEYWORD, L"  new site ");
   SetText(IDC_TRAY_TOOLTIP, L"");
   for (int i = 0; i < 31; ++i) SendMessageW(Control(IDC_TRAY_TOOLTIP), WM_CHAR, L'a' + i % 26, 1);
   SetText(IDC_BROWSER_TEXT_KEYWORD, L"\x4E2D browser");
@@ -156,18 +183,21 @@ TEST_F(SettingsDialog, OpensTheFilesAsStoredAndSavesWhatTheBoxesHoldAtTheCloseBo
                                                   "\r\nabcdefghijklmnopqrstuvwxyzabcd\r\n");
   EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "1\r\n65\r\n0\r\n6\r\n81\r\n1\r\n");
   for (const auto& link : olds) EXPECT_EQ(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES) << "still there";
-  for (const auto& link : {news.links[0], news.links[1]}) {
+  for (const auto& link : {news.paths[0], news.paths[1]}) {
     EXPECT_EQ(_wcsicmp(LinkTarget(link).c_str(), app.File(kMainExe).c_str()), 0) << std::string(link.begin(), link.end());
   }
-
   // The dialog registers no hotkey (closing the About window does); the new Launch URL is used at once.
   EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL | MOD_SHIFT, 'Q'));
   app.Command(IDM_TRAY_LAUNCH_NEW);
   EXPECT_TRUE(WaitFor([&] { return qvx_test::FakeBrowsersAt(url).size() == 1; })) << "no launch of the new URL";
   for (HWND w : qvx_test::FakeBrowsersAt(url)) PostMessageW(w, WM_CLOSE, 0, 0);
+}
 
-  // An empty tooltip: the auto-start link goes, with a message; a hotkey file that cannot be
-  // replaced is reported and the settings file is saved all the same.
+TEST_F(SettingsDialog, AnEmptyTooltipAndAHotkeyFileThatCannotBeReplacedAreReported) {
+  const std::wstring link = qvx::KnownFolderPath(FOLDERID_Startup) + L"\\Some Tip.lnk";
+  const Links links{{link}};
+  ASSERT_TRUE(WriteFileBytes(link, "old"));
+  ASSERT_NO_FATAL_FAILURE(StartWith(kSite + "Some Tip\r\n", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
   const std::wstring hotkeyFile = app.File(L"hotkeysetup.txt");
   ASSERT_TRUE(DeleteFileW(hotkeyFile.c_str()) && CreateDirectoryW(hotkeyFile.c_str(), nullptr));
   ASSERT_NO_FATAL_FAILURE(Open());
@@ -178,15 +208,16 @@ TEST_F(SettingsDialog, OpensTheFilesAsStoredAndSavesWhatTheBoxesHoldAtTheCloseBo
                                   BoxIcon::Exclamation},
                                  {L"Unable to create Auto-Start Shortcut.\r\nShortcut name is missing.\r\n"
                                   L"Any existing Auto-Start Shortcut\r\nwill be deleted.", BoxIcon::Information}}));
-  EXPECT_EQ(GetFileAttributesW(news.links[1].c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX4\r\nINTERNET EXPLORER\r\nNEW SITE\r\n" + url8 + "\r\n\r\n");
-  ASSERT_TRUE(RemoveDirectoryW(hotkeyFile.c_str()));
+  EXPECT_EQ(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), kSite + "\r\n");  // saved all the same
+  EXPECT_TRUE(RemoveDirectoryW(hotkeyFile.c_str()));
+}
 
-  // The end of the Windows session with the dialog open saves it as the close box would, without
-  // a message (the keyword the file cannot hold stays as it was), then writes "0".
+TEST_F(SettingsDialog, TheEndOfTheSessionSavesAsTheCloseBoxWouldWithoutAMessage) {
+  ASSERT_NO_FATAL_FAILURE(StartWith(kSite + "\r\n", "0\r\n0\r\n0\r\n6\r\n81\r\n0\r\n"));
   ASSERT_NO_FATAL_FAILURE(Open());
   SetText(IDC_TRAY_TOOLTIP, L" Typed ");
-  SetText(IDC_URL_KEYWORD, L"\x4E2D");
+  SetText(IDC_URL_KEYWORD, L"\x4E2D");  // the file cannot hold it: the old line stays, and no message says so
   SetHotkey(IDC_LAUNCH_HOTKEY, HOTKEYF_CONTROL | HOTKEYF_ALT, 'T');
   Click(IDC_LAUNCH_ENABLED);
   Scroll(SB_LINEDOWN);
@@ -194,7 +225,7 @@ TEST_F(SettingsDialog, OpensTheFilesAsStoredAndSavesWhatTheBoxesHoldAtTheCloseBo
   ASSERT_TRUE(SendMessageTimeoutW(about, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
   EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
   ASSERT_TRUE(SendMessageTimeoutW(about, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer)) << "the end hung";
-  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX5\r\nINTERNET EXPLORER\r\nNEW SITE\r\n" + url8 + "\r\nTyped\r\n");
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), "QVX5\r\nINTERNET EXPLORER\r\nNEW SITE\r\nhttp://x/\r\nTyped\r\n");
   EXPECT_EQ(app.Read(L"hotkeysetup.txt"), "3\r\n84\r\n1\r\n6\r\n81\r\n0\r\n");
   EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); })) << "the dialog stayed open";

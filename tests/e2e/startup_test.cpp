@@ -1,7 +1,10 @@
 // Start-up, the per-directory guard, the files of a first start and the ways the program ends.
 #include <gtest/gtest.h>
 
+#include "common/fs_win32.h"
+#include "common/scoped_win32.h"
 #include "driver/quorvex_app.h"
+#include "main/app/instance_guard.h"
 #include "main_window_ids.h"
 
 using namespace e2e;
@@ -53,6 +56,27 @@ TEST_F(Startup, FirstStartWritesTheThreeFilesAndShowsNoWindowAndASecondStartIsRe
   EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "1\r\n");
   StartAndWait();
   EXPECT_TRUE(NoMessageBoxFor(app.Pid(), 500ms));
+}
+
+TEST_F(Startup, AGuardObjectThatCannotBeOpenedRefusesTheStartAndLeavesTheFilesAsTheyAre) {
+  // Another program's event under the directory's name: the program cannot tell whether a copy runs.
+  const std::wstring name = qvx::InstanceObjectName(qvx::NormalisedDirectory(dir.Path()));
+  const qvx::ScopedHandle squatter(CreateEventW(nullptr, TRUE, FALSE, name.c_str()));
+  ASSERT_TRUE(squatter && GetLastError() != ERROR_ALREADY_EXISTS) << "the test cannot hold the name";
+  const std::string settings = "QVX2\r\nIE\r\nEXAMPLE\r\nhttp://x/\r\n\r\n", hotkeys = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+  ASSERT_TRUE(app.Write(L"QuorvexSettings.txt", settings) && app.Write(L"hotkeysetup.txt", hotkeys) &&
+              app.Write(L"QuorvexStatus.txt", "0\r\n"));
+  ASSERT_TRUE(app.Start().Started());
+  auto box = WaitForMessageBox(app.Pid());
+  ASSERT_TRUE(box) << "the start was not refused";
+  EXPECT_EQ(box->text, L"Cannot run another instance of\r\nQuorvex from same directory!\r\nCreate a new directory, copy\r\n"
+                       L"Quorvex exe file to new directory,\r\nand launch from there.");
+  ASSERT_TRUE(box->Press(L"OK"));
+  EXPECT_TRUE(app.Proc().WaitForExit());
+  EXPECT_EQ(FindTopLevel(app.Pid(), kMainWindowClass), nullptr);
+  EXPECT_EQ(app.Read(L"QuorvexSettings.txt"), settings);
+  EXPECT_EQ(app.Read(L"hotkeysetup.txt"), hotkeys);
+  EXPECT_EQ(app.Read(L"QuorvexStatus.txt"), "0\r\n");
 }
 
 TEST_F(Startup, EveryOrderlyEndClearsTheFlag) {

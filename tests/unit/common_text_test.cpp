@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/decimal.h"
+#include <climits>
+
 #include "common/numbers.h"
 #include "common/paths.h"
 #include "common/text_case.h"
@@ -18,23 +19,21 @@ TEST(TextLines, EveryLineEndSplitsNoPhantomLastLineAndJoinRoundTrips) {
   EXPECT_EQ(LineOrEmpty(lines, 3), L"");
 }
 
-TEST(Numbers, LeadingNumberStopsAtTheFirstCharacterThatCannotContinueIt) {
-  EXPECT_EQ(LeadingNumber(L" 1.0"), 1.0);
-  EXPECT_EQ(LeadingNumber(L"-3.5x"), -3.5);
-  EXPECT_EQ(LeadingNumber(L"2e1"), 20.0);
-  EXPECT_EQ(LeadingNumber(L"2e"), 2.0);
-  EXPECT_EQ(LeadingNumber(L"x1"), 0.0);
-  EXPECT_EQ(LeadingNumber(L"."), 0.0);
-  EXPECT_EQ(LeadingNumber(L"1e99999"), 0.0);  // overflow is no number, not infinity
-}
-
-TEST(Numbers, WholeNumberInRangeOnlyAndRoundingHalfToEven) {
+// What the callers read: a hotkey file's bytes (0 to 255), its "Enabled" lines (a leading 1),
+// the browser's option and the creator's instance count (rounded half to even).
+TEST(Numbers, WholeBytesLeadingNumbersAndRoundedCounts) {
   EXPECT_EQ(WholeNumber(L" 7 ", 0, 255), 7);
-  for (const wchar_t* bad : {L"256", L"-1", L"1.0", L"", L"+", L"99999999999999999999"}) {
+  EXPECT_EQ(WholeNumber(L"255", 0, 255), 255);
+  for (const wchar_t* bad : {L"256", L"-1", L"1.0", L"", L"+", L"7x", L"99999999999999999999"}) {
     EXPECT_EQ(WholeNumber(bad, 0, 255), std::nullopt) << bad;
   }
+  const std::pair<const wchar_t*, double> leading[] = {{L" 1.0", 1.0}, {L"1x", 1.0}, {L"10e-1", 1.0}, {L"-3.5x", -3.5},
+                                                       {L"2e", 2.0},   {L"x1", 0.0}, {L".", 0.0},      {L"1e99999", 0.0}};
+  for (const auto& [text, number] : leading) EXPECT_EQ(LeadingNumber(text), number) << text;
   EXPECT_EQ(RoundHalfEven(2.5), 2);
   EXPECT_EQ(RoundHalfEven(3.5), 4);
+  EXPECT_EQ(RoundHalfEven(1e30), LONG_MAX);
+  EXPECT_EQ(RoundHalfEven(-1e30), LONG_MIN);
 }
 
 TEST(Paths, JoinNeverDoublesTheSeparatorAtADriveRoot) {
@@ -52,9 +51,4 @@ TEST(TextCase, UpperTrimAndContains) {
   EXPECT_TRUE(ContainsText(L"ABC", L""));
   EXPECT_FALSE(ContainsText(L"", L""));
   EXPECT_FALSE(ContainsText(L"EXAMPL", L"EXAMPLE"));
-}
-
-TEST(Decimal, ZeroSignAndTheExtremes) {
-  EXPECT_EQ(DecimalText(0), L"0");
-  EXPECT_EQ(DecimalText(-9223372036854775807LL - 1), L"-9223372036854775808");
 }

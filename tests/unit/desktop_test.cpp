@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "main/desktop/hotkey_repeats.h"
 #include "main/desktop/desktop_texts.h"
 #include "main/desktop/hotkey_pass.h"
+#include "main/desktop/tray_callback.h"
 #include "main/desktop/window_reuse.h"
 
 using namespace qvx;
@@ -30,38 +32,41 @@ struct FakeRegistry {
     };
   }
 };
-HotkeyFileValues Values(int lm, int lk, bool le, int tm, int tk, bool te) {
-  return {static_cast<std::int16_t>(lm), static_cast<std::int16_t>(lk), le,
-          static_cast<std::int16_t>(tm), static_cast<std::int16_t>(tk), te};
-}
 } // namespace
 
-TEST(HotkeyPass, CountsEnabledHotkeysThatFailAndHaveAKey) {
+TEST(HotkeyPass, RegistersEnabledHotkeysInOrderAndCountsFailuresThatHaveAKey) {
   FakeRegistry held;
   held.taken[{3, 74}] = 99;
-  SharedState state;
-  EXPECT_EQ(RunHotkeyPass(Values(3, 74, true, 3, 74, true), state, held.Fn()), 2);
-  EXPECT_FALSE(state.LaunchHotkeyRegistered || state.ToggleHotkeyRegistered);
+  EXPECT_EQ(RunHotkeyPass({3, 74, true, 3, 74, true}, held.Fn()), 2);
 
   FakeRegistry registry;  // one combination for both: the second fails
-  EXPECT_EQ(RunHotkeyPass(Values(3, 74, true, 3, 74, true), state, registry.Fn()), 1);
-  EXPECT_TRUE(state.LaunchHotkeyRegistered);
-  EXPECT_FALSE(state.ToggleHotkeyRegistered);
+  EXPECT_EQ(RunHotkeyPass({3, 74, true, 3, 74, true}, registry.Fn()), 1);
+  EXPECT_EQ(registry.calls, (std::vector<int>{kLaunchHotkeyId, kToggleHotkeyId}));
 
   FakeRegistry refusesAll;
   refusesAll.taken[{3, 0}] = 99;
-  EXPECT_EQ(RunHotkeyPass(Values(3, 0, true, 0, 0, false), state, refusesAll.Fn()), 0);  // keyless
-  EXPECT_EQ(refusesAll.calls, std::vector<int>{0});  // still attempted
+  EXPECT_EQ(RunHotkeyPass({3, 0, true, 0, 0, false}, refusesAll.Fn()), 0);  // keyless
+  EXPECT_EQ(refusesAll.calls, std::vector<int>{kLaunchHotkeyId});          // still attempted; the disabled one not
 }
 
-TEST(HotkeyPass, ADisabledHotkeyIsNotRegisteredButItsFieldsFollowTheFile) {
-  FakeRegistry registry;
-  SharedState state;
-  state.LaunchHotkeyRegistered = true;  // from an earlier pass
-  RunHotkeyPass(Values(2, 65, false, 2, 66, true), state, registry.Fn());
-  EXPECT_EQ(registry.calls, std::vector<int>{1});
-  EXPECT_TRUE(state.LaunchHotkeyRegistered);
-  EXPECT_EQ(state.LaunchHotkeyKey, 65);
+TEST(TrayCallback, VersionFourAndTheOlderFormBothToggleAndOpenTheMenu) {
+  constexpr std::uint32_t id = 0x00410000 | 0x1234;  // only the low word travels in version 4
+  const auto v4 = [&](unsigned event, unsigned iconWord, std::uintptr_t point = 0) {
+    return DecodeTrayCallback(true, id, point, static_cast<std::intptr_t>((iconWord << 16) | event));
+  };
+  EXPECT_EQ(v4(0x400, 0x1234).request, TrayRequest::Toggle);  // NIN_SELECT
+  EXPECT_EQ(v4(0x401, 0x1234).request, TrayRequest::Toggle);  // NIN_KEYSELECT
+  const TrayCallback menu = v4(0x7B, 0x1234, 0xFFF6'0064);  // WM_CONTEXTMENU at (100, -10)
+  EXPECT_EQ(std::tuple(menu.request, menu.hasPoint, menu.x, menu.y), std::tuple(TrayRequest::Menu, true, 100, -10));
+  EXPECT_EQ(v4(0x400, 0x9999).request, TrayRequest::None);  // another icon's
+  EXPECT_EQ(v4(0x202, 0x1234).request, TrayRequest::None);  // a plain mouse message means nothing in version 4
+
+  // The shell refused version 4: the id in wParam, the mouse message in lParam.
+  EXPECT_EQ(DecodeTrayCallback(false, id, id, 0x202).request, TrayRequest::Toggle);  // WM_LBUTTONUP
+  const TrayCallback oldMenu = DecodeTrayCallback(false, id, id, 0x205);             // WM_RBUTTONUP
+  EXPECT_EQ(std::tuple(oldMenu.request, oldMenu.hasPoint), std::tuple(TrayRequest::Menu, false));
+  EXPECT_EQ(DecodeTrayCallback(false, id, id, 0x201).request, TrayRequest::None);  // button down
+  EXPECT_EQ(DecodeTrayCallback(false, id, id + 1, 0x202).request, TrayRequest::None);
 }
 
 TEST(WindowReuse, OnlyTheNumberOneOrATextThatIsWhollyThatNumber) {

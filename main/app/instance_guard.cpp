@@ -1,16 +1,11 @@
-#include "main/startup/instance_guard.h"
+#include "main/app/instance_guard.h"
 
 #include <cstdint>
 
 namespace qvx {
 
-bool StatusSaysRunning(const Lines& statusLines) {
-  return LineOrEmpty(statusLines, 0) == kStatusRunning;
-}
-
-StartDecision DecideStart(const Lines& statusLines, bool liveCopyHoldsDirectory) {
-  if (liveCopyHoldsDirectory) return StartDecision::Refuse;
-  return StatusSaysRunning(statusLines) ? StartDecision::StartAfterStale : StartDecision::Start;
+StartDecision DecideStart(DirectoryClaim claim) {
+  return claim == DirectoryClaim::Taken ? StartDecision::Start : StartDecision::Refuse;
 }
 
 std::wstring InstanceObjectName(std::wstring_view normalisedDirectory) {

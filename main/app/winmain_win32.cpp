@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "main/startup/application_win32.h"
+#include "main/app/application_win32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   qvx::Application application(instance);

@@ -1,4 +1,4 @@
-#include "main/startup/settings_files.h"
+#include "main/settings/settings_files.h"
 
 #include "common/decimal.h"
 #include "common/numbers.h"
@@ -26,8 +26,8 @@ std::wstring UrlKeywordFromUrl(std::wstring_view url) {
 Lines DefaultHotkeyFileLines() { return Lines(6, L"0"); }
 
 namespace {
-std::int16_t ByteLine(const Lines& lines, std::size_t index) {
-  return static_cast<std::int16_t>(WholeNumber(LineOrEmpty(lines, index), 0, 255).value_or(0));
+std::uint8_t ByteLine(const Lines& lines, std::size_t index) {
+  return static_cast<std::uint8_t>(WholeNumber(LineOrEmpty(lines, index), 0, 255).value_or(0));
 }
 bool EnabledLine(const Lines& lines, std::size_t index) {
   return LeadingNumber(LineOrEmpty(lines, index)) == 1.0;
@@ -36,19 +36,18 @@ bool EnabledLine(const Lines& lines, std::size_t index) {
 
 HotkeyFileValues ParseHotkeyFile(const Lines& lines) {
   HotkeyFileValues v;
-  v.LaunchModifiers = ByteLine(lines, 0);
-  v.LaunchKey = ByteLine(lines, 1);
-  v.LaunchEnabled = EnabledLine(lines, 2);
-  v.ToggleModifiers = ByteLine(lines, 3);
-  v.ToggleKey = ByteLine(lines, 4);
-  v.ToggleEnabled = EnabledLine(lines, 5);
+  v.launchModifiers = ByteLine(lines, 0);
+  v.launchKey = ByteLine(lines, 1);
+  v.launchEnabled = EnabledLine(lines, 2);
+  v.toggleModifiers = ByteLine(lines, 3);
+  v.toggleKey = ByteLine(lines, 4);
+  v.toggleEnabled = EnabledLine(lines, 5);
   return v;
 }
 
-Lines FormatHotkeyFile(std::int16_t launchModifiers, std::int16_t launchKey, bool launchEnabled,
-                       std::int16_t toggleModifiers, std::int16_t toggleKey, bool toggleEnabled) {
-  return {DecimalText(launchModifiers), DecimalText(launchKey), launchEnabled ? L"1" : L"0",
-          DecimalText(toggleModifiers), DecimalText(toggleKey), toggleEnabled ? L"1" : L"0"};
+Lines FormatHotkeyFile(const HotkeyFileValues& v) {
+  return {DecimalText(v.launchModifiers), DecimalText(v.launchKey), v.launchEnabled ? L"1" : L"0",
+          DecimalText(v.toggleModifiers), DecimalText(v.toggleKey), v.toggleEnabled ? L"1" : L"0"};
 }
 
 Lines DefaultSettingsFileLines() {
@@ -62,22 +61,22 @@ SiteSettings ParseSettingsFile(const Lines& lines) {
 }
 
 Lines FormatSettingsFile(const SiteSettings& s) {
-  return {s.TrayIconName, s.BrowserTextKeyword, s.URLKeyword, s.LaunchURL, s.TrayTooltip};
+  return {s.trayIconName, s.browserTextKeyword, s.urlKeyword, s.launchUrl, s.trayTooltip};
 }
 
-void ApplySiteSettings(const SiteSettings& s, SharedState& state) {
-  state.TrayIconName = s.TrayIconName;
-  state.TrayTooltip = s.TrayTooltip;
-  state.LaunchURL = s.LaunchURL;
-  state.URLKeyword = s.URLKeyword;
-  state.BrowserTextKeyword = s.BrowserTextKeyword;
+void ApplySiteSettings(const SiteSettings& s, ProgramSettings& settings) {
+  settings.trayIconName = s.trayIconName;
+  settings.trayTooltip = s.trayTooltip;
+  settings.launchUrl = s.launchUrl;
+  settings.urlKeyword = s.urlKeyword;
+  settings.browserTextKeyword = s.browserTextKeyword;
 }
 
-void ApplyHotkeyValues(const HotkeyFileValues& v, SharedState& state) {
-  state.LaunchHotkeyModifiers = v.LaunchModifiers;
-  state.LaunchHotkeyKey = v.LaunchKey;
-  state.ToggleHotkeyModifiers = v.ToggleModifiers;
-  state.ToggleHotkeyKey = v.ToggleKey;
+void ApplyHotkeyValues(const HotkeyFileValues& v, ProgramSettings& settings) {
+  settings.launchHotkeyModifiers = v.launchModifiers;
+  settings.launchHotkeyKey = v.launchKey;
+  settings.toggleHotkeyModifiers = v.toggleModifiers;
+  settings.toggleHotkeyKey = v.toggleKey;
 }
 
 std::optional<int> TrayIconNumber(std::wstring_view name) {
@@ -89,6 +88,19 @@ std::optional<int> TrayIconNumber(std::wstring_view name) {
   const auto n = WholeNumber(number, 1, kTrayIconCount);
   if (!n) return std::nullopt;
   return static_cast<int>(*n);
+}
+
+std::optional<int> IconNumberInStoredName(std::wstring_view name) {
+  int number = 0;
+  bool anyDigit = false;
+  for (const wchar_t c : name) {
+    if (c < L'0' || c > L'9') continue;
+    anyDigit = true;
+    number = number * 10 + (c - L'0');
+    if (number > kTrayIconCount) return std::nullopt;  // more digits only make it larger
+  }
+  if (!anyDigit || number < 1) return std::nullopt;
+  return number;
 }
 
 std::wstring TrayIconName(int number) { return L"QVX" + DecimalText(number); }

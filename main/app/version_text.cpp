@@ -1,4 +1,4 @@
-#include "main/startup/version_text.h"
+#include "main/app/version_text.h"
 
 #include "common/decimal.h"
 

@@ -1,4 +1,4 @@
-#include "main/startup/user_settings_win32.h"
+#include "main/settings/information_form_setting_win32.h"
 
 #include <windows.h>
 
@@ -6,32 +6,32 @@
 
 namespace qvx {
 
-std::wstring GetSplashShow() {
+std::wstring ReadInformationFormSetting() {
   wchar_t buffer[256] = {};
   DWORD size = sizeof buffer;
   // RegGetValueW ends the text at its NUL; a longer or non-text value reads as none.
-  if (RegGetValueW(HKEY_CURRENT_USER, kUserSettingsKey, kSplashShowValue, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+  if (RegGetValueW(HKEY_CURRENT_USER, kUserSettingsKey, kInformationFormSettingValue, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
       ERROR_SUCCESS) {
     return {};
   }
   return buffer;
 }
 
-void SaveSplashShow(const std::wstring& value) {
+void SaveInformationFormSetting(const std::wstring& value) {
   ScopedKey key;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, kUserSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(), nullptr) !=
       ERROR_SUCCESS) {
     return;
   }
-  RegSetValueExW(key.Get(), kSplashShowValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+  RegSetValueExW(key.Get(), kInformationFormSettingValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-std::wstring ReadSplashShowAtStart() {
-  std::wstring show = GetSplashShow();
+std::wstring ReadInformationFormSettingAtStart() {
+  std::wstring show = ReadInformationFormSetting();
   if (show.empty()) {
-    SaveSplashShow(L"Y");
-    show = GetSplashShow();
+    SaveInformationFormSetting(L"Y");
+    show = ReadInformationFormSetting();
   }
   return show;
 }
