@@ -17,7 +17,12 @@ bool BringWindowForward(HWND window) {
   if (!showCommand) return false;
   // ShowWindow and SetWindowPlacement wait for the window's thread; ShowWindowAsync only posts,
   // as SetForegroundWindow does for a window of another thread.
-  SetForegroundWindow(window);
+  if (!SetForegroundWindow(window)) {
+    // Windows refused to hand over the foreground (another program holds it): the chosen
+    // window at least asks for the user's attention in the task bar.
+    FLASHWINFO flash{sizeof flash, window, FLASHW_TRAY | FLASHW_TIMERNOFG, 0, 0};
+    FlashWindowEx(&flash);
+  }
   return ShowWindowAsync(window, *showCommand) != FALSE;
 }
 
