@@ -5,19 +5,12 @@
 #include <algorithm>
 #include <thread>
 
-#include "driver/desktop.h"
-#include "driver/fake_browser.h"
-#include "driver/quorvex_app.h"
-#include "common/scoped_win32.h"
-#include "main/switching/window_walk_win32.h"
+#include "driver/site_scenario.h"
 
 using namespace e2e;
 using qvx_test::FakeBrowsersAt;
 
 namespace {
-constexpr WORD kLaunchKey = 'J';  // Ctrl+Alt+J: "Launch New"
-constexpr WORD kToggleKey = 'K';  // Ctrl+Alt+K: "Toggle Between"
-
 // The time between two keystrokes of a person, or between a held key's repeats: part of the
 // input itself, not a wait for the program.
 void KeyboardPace(Millis gap) { std::this_thread::sleep_for(gap); }
@@ -36,53 +29,14 @@ void HoldChord(WORD key, int repeats = 6) {
   for (WORD k : {key, WORD(VK_MENU), WORD(VK_CONTROL)}) SendKey(k, true);
 }
 
-class BrowserTrees : public ::testing::Test {
+class BrowserTrees : public SiteScenario {
  protected:
-  TempDir dir;
-  QuorvexApp app{dir.Path()};
-  std::wstring keyword = qvx_test::UniqueToken();
-  std::wstring launchUrl = L"https://start-" + keyword + L".test/home";
-  std::vector<qvx_test::FakeBrowser> opened;
-  qvx::ScopedWindow elsewhere;  // a window of the user's that is not the site's
-
-  void SetUp() override {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Internet Explorer\\Main", L"AllowWindowReuse");
-    const std::string k(keyword.begin(), keyword.end()), url(launchUrl.begin(), launchUrl.end());
-    app.Write(L"QuorvexSettings.txt", "QVX2\r\n" + k + "\r\n" + k + "\r\n" + url + "\r\n\r\n");
-    app.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
-    ASSERT_TRUE(app.Start().Started());
-    ASSERT_TRUE(app.WaitUntilRunning());
-    elsewhere.Reset(CreateWindowExW(0, L"Static", L"Elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, nullptr,
-                                    nullptr, nullptr, nullptr));
-  }
-  void TearDown() override {
-    for (HWND w : FakeBrowsersAt(launchUrl)) PostMessageW(w, WM_CLOSE, 0, 0);
-    if (app.Proc().IsRunning()) app.Exit();
-  }
   // A browser window titled with the keyword, as every page of the site is: its address decides.
   HWND Open(const std::wstring& options, bool atSite) {
     const std::wstring title = qvx_test::Quoted(L"Portal " + keyword + L" - Browser");
-    opened.push_back(qvx_test::FakeBrowser::Open(options + L" --title " + title + L" https://" +
-                                                 (atSite ? keyword : L"other") + L".test/page"));
-    return opened.back().frame;
+    return SiteScenario::Open(options + L" --title " + title + L" https://" + (atSite ? keyword : L"other") +
+                              L".test/page");
   }
-  void WorkElsewhere() {
-    ASSERT_TRUE(WaitFor([&] {
-      SetForegroundWindow(elsewhere.Get());
-      return StaysFalse([&] { return GetForegroundWindow() != elsewhere.Get(); }, 600ms);
-    })) << "the foreground would not stay with another program's window";
-  }
-  void ToggleExpecting(HWND expected, Millis within = kDefaultWait) {
-    PressChord({VK_CONTROL, VK_MENU, kToggleKey});
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == expected; }, within))
-        << "expected " << expected << ", in front " << GetForegroundWindow();
-    EXPECT_TRUE(StaysFalse([&] { return GetForegroundWindow() != expected; }, 600ms)) << "the foreground moved on";
-  }
-  std::vector<HWND> Ascending(std::vector<HWND> w) {  // the handles' 32-bit values, compared signed
-    std::sort(w.begin(), w.end(), [](HWND a, HWND b) { return qvx::ToWindowId(a) < qvx::ToWindowId(b); });
-    return w;
-  }
-  size_t Launched() { return FakeBrowsersAt(launchUrl).size(); }
 };
 } // namespace
 

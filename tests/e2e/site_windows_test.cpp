@@ -1,48 +1,16 @@
 // The "Quorvex Site Windows" window, opened from the tray menu, over fake browser windows of
 // every family in processes of their own.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include "driver/desktop.h"
-#include "driver/fake_browser.h"
-#include "driver/quorvex_app.h"
-#include "common/scoped_win32.h"
-#include "main/switching/window_walk_win32.h"
+#include "driver/site_scenario.h"
 #include "site_windows_ids.h"
 
 using namespace e2e;
-using qvx_test::FakeBrowser;
 using qvx_test::Quoted;
 
 namespace {
-constexpr WORD kToggleKey = 'K';  // Ctrl+Alt+K: "Toggle Between"
 constexpr wchar_t kTitle[] = L"Quorvex Site Windows";
 
-class SiteWindows : public ::testing::Test {
+class SiteWindows : public SiteScenario {
  protected:
-  TempDir dir;
-  QuorvexApp app{dir.Path()};
-  std::wstring keyword = qvx_test::UniqueToken();
-  std::vector<FakeBrowser> browsers;
-  qvx::ScopedWindow elsewhere;
-
-  void SetUp() override {
-    const std::string k(keyword.begin(), keyword.end());
-    app.Write(L"QuorvexSettings.txt", "QVX2\r\n" + k + "\r\n" + k + ".TEST\r\nhttps://" + k + ".test/\r\n\r\n");
-    app.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
-    ASSERT_TRUE(app.Start().Started());
-    ASSERT_TRUE(app.WaitUntilRunning());
-    elsewhere.Reset(CreateWindowExW(0, L"Static", L"Elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, nullptr,
-                                    nullptr, nullptr, nullptr));
-  }
-  void TearDown() override {
-    if (app.Proc().IsRunning()) app.Exit();
-  }
-  HWND Open(const std::wstring& args) {
-    browsers.push_back(FakeBrowser::Open(args));
-    return browsers.back().frame;
-  }
   HWND OpenFromTrayMenu() {
     RightClick(TrayIcons().at(0));
     if (!WaitFor([&] { return OpenMenuOf(app.Pid()) != nullptr; })) return nullptr;
@@ -88,7 +56,7 @@ TEST_F(SiteWindows, TheReportJudgesEveryBrowserWindowAsTheNextPressesCycle) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, 4s) << "a hung browser held the rows up";
   EXPECT_EQ(VerdictFor(report, keyword + L" ie"), L"Yes");
   EXPECT_EQ(VerdictFor(report, keyword + L" chrome"), L"Yes");
-  EXPECT_EQ(VerdictFor(report, keyword + L" elsewhere"), L"No: address lacks " + keyword + L".TEST");
+  EXPECT_EQ(VerdictFor(report, keyword + L" elsewhere"), L"No: address lacks " + keyword);
   EXPECT_EQ(VerdictFor(report, keyword + L" app"), L"No: no address bar");
   EXPECT_EQ(VerdictFor(report, keyword + L" hung"), L"Yes: counted on its title: its address could not be read");
   EXPECT_NE(VerdictFor(report, L"unrelated").find(L"No: title lacks"), std::wstring::npos);
@@ -101,11 +69,8 @@ TEST_F(SiteWindows, TheReportJudgesEveryBrowserWindowAsTheNextPressesCycle) {
   EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == view; }));
 
   // The windows said to count are those the presses cycle through, in ascending order.
-  std::vector<HWND> counting{ie, chrome, hung};
-  std::sort(counting.begin(), counting.end(), [](HWND a, HWND b) { return qvx::ToWindowId(a) < qvx::ToWindowId(b); });
-  SetForegroundWindow(elsewhere.Get());
-  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == elsewhere.Get(); }));
-  for (HWND expected : counting) {
+  WorkElsewhere();
+  for (HWND expected : Ascending({ie, chrome, hung})) {
     PressChord({VK_CONTROL, VK_MENU, kToggleKey});
     EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == expected; })) << "expected " << expected;
   }

@@ -1,72 +1,15 @@
 // The site's browser windows reached through the program's hotkeys, tray icon and tray menu.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include "driver/desktop.h"
-#include "driver/fake_browser.h"
-#include "driver/quorvex_app.h"
-#include "common/scoped_win32.h"
-#include "main/switching/window_walk_win32.h"
+#include "driver/site_scenario.h"
 
 using namespace e2e;
-using qvx::ScopedWindow;
-using qvx_test::FakeBrowser;
 using qvx_test::FakeBrowsersAt;
 using qvx_test::Quoted;
 
 namespace {
-constexpr WORD kLaunchKey = 'J';  // Ctrl+Alt+J: "Launch New"
-constexpr WORD kToggleKey = 'K';  // Ctrl+Alt+K: "Toggle Between"
-
-class Switching : public ::testing::Test {
+class Switching : public SiteScenario {
  protected:
-  TempDir dir;
-  QuorvexApp app{dir.Path()};
-  std::wstring keyword = qvx_test::UniqueToken();
-  std::wstring launchUrl = L"https://start-" + keyword + L".test/home";
-  std::vector<FakeBrowser> opened;
-  ScopedWindow elsewhere;  // a window of the user's that is not the site's
-
-  void SetUp() override {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Internet Explorer\\Main", L"AllowWindowReuse");
-    const std::string k(keyword.begin(), keyword.end()), url(launchUrl.begin(), launchUrl.end());
-    app.Write(L"QuorvexSettings.txt", "QVX2\r\n" + k + "\r\n" + k + "\r\n" + url + "\r\n\r\n");
-    app.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
-    ASSERT_TRUE(app.Start().Started());
-    ASSERT_TRUE(app.WaitUntilRunning());
-    elsewhere.Reset(CreateWindowExW(0, L"Static", L"Elsewhere", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, nullptr,
-                                    nullptr, nullptr, nullptr));
-  }
-  void TearDown() override {
-    for (HWND w : FakeBrowsersAt(launchUrl)) PostMessageW(w, WM_CLOSE, 0, 0);
-    if (app.Proc().IsRunning()) app.Exit();
-  }
-
-  HWND Open(const std::wstring& args) {
-    opened.push_back(FakeBrowser::Open(args));
-    return opened.back().frame;
-  }
   HWND OpenSiteWindow(const std::wstring& page) { return Open(L"https://" + keyword + L".test/" + page); }
-  // The user works in another program's window (new browser windows may still take the front).
-  void WorkElsewhere() {
-    ASSERT_TRUE(WaitFor([&] {
-      SetForegroundWindow(elsewhere.Get());
-      return StaysFalse([&] { return GetForegroundWindow() != elsewhere.Get(); }, 600ms);
-    })) << "the foreground would not stay with another program's window";
-  }
-  // Presses the toggle hotkey and waits for the expected window to come to the front and stay.
-  void ToggleExpecting(HWND expected) {
-    PressChord({VK_CONTROL, VK_MENU, kToggleKey});
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == expected; })) << "expected " << expected;
-    EXPECT_TRUE(StaysFalse([&] { return GetForegroundWindow() != expected; }, 600ms)) << "the foreground moved on";
-  }
 };
-
-std::vector<HWND> Ascending(std::vector<HWND> w) {  // the handles' 32-bit values, compared signed
-  std::sort(w.begin(), w.end(), [](HWND a, HWND b) { return qvx::ToWindowId(a) < qvx::ToWindowId(b); });
-  return w;
-}
 } // namespace
 
 TEST_F(Switching, ToggleLaunchesWhenNoneIsOpenThenCyclesThroughEveryBrowserFamilyInAscendingOrder) {
