@@ -4,10 +4,13 @@
 // from the Linux side of Wine (/proc through drive Z:), since Wine does not count GUI
 // resources or handles per process. With --trees N, instead: N presses of each program on 10
 // Chrome windows of 40 tabs (one browser process) among 400 top-level windows, against the
-// reference that reads browser trees, with the calls the browser answered on its trees.
+// reference that reads browser trees, with the calls the browser answered on its trees. With
+// --launches N: N presses of each program with no window of the site open among those 10 Chrome
+// windows (the launch path, through their tab strips), against Quorv114 as it was before presses
+// looked through background tabs (bin\before-tabs\Quorv114.exe, which scripts/bench.sh builds).
 //
 //   bench.exe [--windows 100,400,1600] [--toggles 1000] [--starts 5] [--browser-class IEFrame]
-//             [--browser-args "extra fake_browser.exe options"] [--trees N]
+//             [--browser-args "extra fake_browser.exe options"] [--trees N] [--launches N]
 #include <windows.h>
 
 #include <algorithm>
@@ -31,7 +34,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 struct Options {
   std::vector<int> windows{100, 400, 1600};
-  int toggles = 1000, starts = 5, treePresses = 0;
+  int toggles = 1000, starts = 5, treePresses = 0, launches = 0;
   std::wstring browserClass = L"IEFrame", browserArgs;
 };
 
@@ -125,8 +128,8 @@ class Subject {
  public:
   Subject(bool reference, const std::wstring& keyword, const std::wstring& browserClass,
           const std::wstring& referenceName = L"reference_tray", const std::wstring& referenceClass = L"QuorvexReferenceTray")
-      : reference_(reference), keyword_(keyword), browserClass_(browserClass), referenceName_(referenceName),
-        referenceClass_(referenceClass), app_(dir_.Path()) {
+      : reference_(reference), toggleKey_(reference ? 'I' : 'K'), keyword_(keyword), browserClass_(browserClass),
+        referenceName_(referenceName), referenceClass_(referenceClass), app_(dir_.Path()) {
     const std::string k(keyword.begin(), keyword.end());
     app_.Write(L"QuorvexSettings.txt", "QVX2\r\nFAKE BROWSER\r\n" + k + "\r\nhttps://start-" + k + ".test/\r\n\r\n");
     app_.Write(L"hotkeysetup.txt", "3\r\n74\r\n1\r\n3\r\n75\r\n1\r\n");
@@ -155,10 +158,19 @@ class Subject {
   }
   DWORD Pid() { return reference_ ? process_.Id() : app_.Pid(); }
   // With Ctrl+Alt: Quorv114's toggle as the benchmark's hotkey file sets it, the reference's own.
-  WORD ToggleKey() const { return reference_ ? 'I' : 'K'; }
+  WORD ToggleKey() const { return toggleKey_; }
+  // Another build of Quorv114 in this program's place, on Ctrl+Alt+L and Ctrl+Alt+I, so that it
+  // runs beside the current one.
+  void RunInstead(const std::wstring& exe) {
+    CopyInto(exe, dir_.Path(), kMainExe);
+    app_.Write(L"hotkeysetup.txt", "3\r\n76\r\n1\r\n3\r\n73\r\n1\r\n");
+    toggleKey_ = 'I';
+  }
+  std::wstring LaunchUrl() const { return L"https://start-" + keyword_ + L".test/"; }
 
  private:
   bool reference_;
+  WORD toggleKey_;
   std::wstring keyword_, browserClass_, referenceName_, referenceClass_;
   TempDir dir_;
   QuorvexApp app_;
@@ -298,6 +310,59 @@ void MeasureTrees(const Options& options) {
   std::fflush(stdout);
 }
 
+// Presses with no window of the site open among 10 Chrome windows of 40 tabs, none of them the
+// site's: each press reads the windows, looks through their tabs (the current program), and opens
+// the Launch URL. Measured from the keystroke to the launched window, alternating between the
+// programs; the launched window is closed, and the next press of a program waits out its pause
+// after a launch.
+void MeasureLaunches(const Options& options) {
+  constexpr int kBrowserWindows = 10;
+  constexpr auto kRelaunchPause = 3500ms;
+  const std::wstring beforeExe = BinFile(L"before-tabs\\Quorv114.exe");
+  if (GetFileAttributesW(beforeExe.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    return void(std::fprintf(stderr, "%ls is missing: scripts/bench.sh --launches builds it\n", beforeExe.c_str()));
+  }
+  const std::wstring keyword = qvx_test::UniqueToken();
+  Process browser = Process::Start(BinFile(L"fake_browser.exe"), L"--count " + std::to_wstring(kBrowserWindows) +
+                                   L" --style chromium-2024 --tabs 40 https://other.test/", L"");
+  WaitFor([&] { return TopLevelWindowsOf(browser.Id(), true).size() == kBrowserWindows; }, 60s);
+  Subject program(false, keyword, L"Chrome_WidgetWin_1"), before(false, keyword, L"Chrome_WidgetWin_1");
+  before.RunInstead(beforeExe);
+  const HWND anyBrowser = TopLevelWindowsOf(browser.Id(), true).at(0);
+  Figures p, r;
+  std::vector<double> programCalls, beforeCalls;
+  const std::tuple<Subject*, Figures*, std::vector<double>*> both[] = {{&before, &r, &beforeCalls},
+                                                                       {&program, &p, &programCalls}};
+  for (auto [subject, figures, calls] : both) subject->Start();
+  Sleep(2000);  // a benchmark, not a test: let the start-ups' after-work finish
+  for (int i = 0; i < options.launches; ++i) {
+    for (auto [subject, figures, calls] : both) {
+      const long callsBefore = CallsAnswered(anyBrowser);
+      const auto begin = Clock::now();
+      PressChord({VK_CONTROL, VK_MENU, subject->ToggleKey()});
+      std::vector<HWND> launched;
+      while ((launched = qvx_test::FakeBrowsersAt(subject->LaunchUrl())).empty() && Clock::now() - begin < 5s) Sleep(1);
+      if (launched.empty()) ++figures->missed;
+      else figures->toggleMs.push_back(Ms(Clock::now() - begin));
+      for (HWND w : launched) PostMessageW(w, WM_CLOSE, 0, 0);
+      WaitFor([&] { return qvx_test::FakeBrowsersAt(subject->LaunchUrl()).empty(); }, 20s);
+      while (Clock::now() - begin < kRelaunchPause) Sleep(10);
+      calls->push_back(static_cast<double>(CallsAnswered(anyBrowser) - callsBefore));
+    }
+  }
+  for (auto [subject, figures, calls] : both) subject->Stop();
+  std::string load = ReadUnixFile(L"Z:\\proc\\loadavg");
+  load.erase(load.find_last_not_of('\n') + 1);
+  std::printf("\n%d Chrome windows (2024 layout, 40 tabs, one process), no window of the site, %d presses each, "
+              "load %s\n\n", kBrowserWindows, options.launches, load.c_str());
+  std::printf("| %-40s | %10s | %10s | %7s |\n|---|---:|---:|---:|\n", "figure", "Quorv114", "before tabs", "ratio");
+  Row("press to the launched window, median ms", Quantile(p.toggleMs, 0.5), Quantile(r.toggleMs, 0.5));
+  Row("press to the launched window, p90 ms", Quantile(p.toggleMs, 0.9), Quantile(r.toggleMs, 0.9));
+  Row("presses that launched nothing in 5 s", p.missed, r.missed);
+  Row("calls on the trees per press, median", Quantile(programCalls, 0.5), Quantile(beforeCalls, 0.5));
+  std::fflush(stdout);
+}
+
 std::vector<int> Numbers(const std::wstring& text) {
   std::vector<int> numbers;
   for (size_t at = 0; at < text.size();) {
@@ -319,8 +384,10 @@ int wmain(int argc, wchar_t** argv) {
     else if (name == L"--browser-class") options.browserClass = value;
     else if (name == L"--browser-args") options.browserArgs = value;
     else if (name == L"--trees") options.treePresses = _wtoi(value.c_str());
+    else if (name == L"--launches") options.launches = _wtoi(value.c_str());
   }
   if (options.treePresses > 0) return MeasureTrees(options), 0;
+  if (options.launches > 0) return MeasureLaunches(options), 0;
   for (int n : options.windows) {
     const std::wstring keyword = qvx_test::UniqueToken();
     Process rest = Process::Start(BinFile(L"many_windows.exe"), std::to_wstring(n - n / 10), L"");
