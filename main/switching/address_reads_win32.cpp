@@ -86,15 +86,19 @@ class ScreenTabWindows final : public TabWindows {
   ScreenTabWindows(TabJob& job, const ReadLimits& limits)
       : job_(job), limits_(limits), trees_(job.windows.size()) {}
   std::size_t Count() override { return job_.windows.size(); }
-  std::optional<std::vector<PageTab>> Tabs(std::size_t window) override {
+  std::optional<TabStrip> Strip(std::size_t window) override {
     WindowTree* tree = Tree(window);
     if (!tree) return std::nullopt;
-    auto tabs = ReadPageTabs(*tree);
-    return tree->Interrupted() ? std::nullopt : tabs;
+    auto strip = ReadTabStrip(*tree, job_.browserTextKeyword);
+    return tree->Interrupted() ? std::nullopt : strip;
   }
-  bool Select(std::size_t window, const PageTab& tab) override {
+  std::optional<AccessibleTree::Element> Shown(std::size_t window, const TabStrip& strip) override {
     WindowTree* tree = Tree(window);
-    return tree && tree->DoDefaultAction(tab.element);
+    return tree ? ShownTab(*tree, strip) : std::nullopt;
+  }
+  bool Select(std::size_t window, AccessibleTree::Element tab) override {
+    WindowTree* tree = Tree(window);
+    return tree && tree->DoDefaultAction(tab);
   }
   std::wstring Address(std::size_t window, std::wstring_view before) override {
     WindowTree* tree = Tree(window);
@@ -109,9 +113,11 @@ class ScreenTabWindows final : public TabWindows {
     }
     return std::wstring(before);
   }
-  bool Stopped() override { return limits_.stop->load() || GetTickCount64() >= limits_.deadline; }
+  bool TimeToTry() override { return !limits_.stop->load() && GetTickCount64() + kTryMs < limits_.deadline; }
 
  private:
+  // What a selection, the address read after it and a selection back may take.
+  static constexpr ULONGLONG kTryMs = 300;
   static constexpr int kAddressAttempts = 4;
   static constexpr DWORD kAddressAttemptPauseMs = 50;
   WindowTree* Tree(std::size_t window) {
@@ -232,12 +238,11 @@ class ReadRunner {
       const ReadLimits limits{search.Deadline(), &search.stop_};
       ScreenTabWindows windows(*job, limits);
       if (job->onlyLook) {
-        for (std::size_t i = 0; i < siteTabs.size() && !windows.Stopped(); ++i) {
-          const auto tabs = windows.Tabs(i);
-          const PageTab* tab = tabs ? FirstSiteTab(*tabs, job->browserTextKeyword) : nullptr;
-          if (tab) siteTabs[i] = tab->name;
+        for (std::size_t i = 0; i < siteTabs.size() && windows.TimeToTry(); ++i) {
+          const auto strip = windows.Strip(i);
+          if (strip && !strip->siteTabs.empty()) siteTabs[i] = strip->siteTabs.front().name;
         }
-      } else if (const auto tab = SelectSiteTab(windows, job->browserTextKeyword, job->urlKeyword)) {
+      } else if (const auto tab = SelectSiteTab(windows, job->urlKeyword)) {
         chosen = job->windows[tab->window].window;
       }
       const std::lock_guard<std::mutex> guard(search.lock_);

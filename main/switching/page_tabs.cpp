@@ -2,53 +2,45 @@
 
 namespace qvx {
 
-std::optional<std::vector<PageTab>> ReadPageTabs(AccessibleTree& tree) {
-  const TreeSearch strip = SearchTree(tree, [](AccessibleTree&, AccessibleTree::Element, long role, bool) {
+std::optional<TabStrip> ReadTabStrip(AccessibleTree& tree, std::wstring_view browserTextKeyword) {
+  const TreeSearch found = SearchTree(tree, [](AccessibleTree&, AccessibleTree::Element, long role, bool) {
     return role == kRolePageTabList;
   });
-  if (strip.end != TreeSearch::End::Found) return std::nullopt;
-  const auto children = tree.Children(strip.element, kAddressSearchElements);
+  if (found.end != TreeSearch::End::Found) return std::nullopt;
+  auto children = tree.Children(found.element, kAddressSearchElements);
   if (!children) return std::nullopt;
-  std::vector<PageTab> tabs;
-  for (AccessibleTree::Element child : *children) {
-    if (tree.Role(child) != kRolePageTab) continue;  // the new-tab button and the like
-    const bool selected = (tree.State(child) & kStateSelected) != 0;
-    tabs.push_back({child, tree.Name(child), selected});
+  TabStrip strip{std::move(*children), {}};
+  for (AccessibleTree::Element tab : strip.tabs) {
+    std::wstring name = tree.Name(tab);
+    if (name.empty() || !TitleMatches(name, browserTextKeyword)) continue;
+    // Not the new-tab button or the like, and not the tab shown now.
+    if (tree.Role(tab) != kRolePageTab || (tree.State(tab) & kStateSelected) != 0) continue;
+    strip.siteTabs.push_back({tab, std::move(name)});
   }
-  return tabs;
+  return strip;
 }
 
-namespace {
-bool IsSiteTab(const PageTab& tab, std::wstring_view browserTextKeyword) {
-  return !tab.selected && !tab.name.empty() && TitleMatches(tab.name, browserTextKeyword);
-}
-} // namespace
-
-const PageTab* FirstSiteTab(const std::vector<PageTab>& tabs, std::wstring_view browserTextKeyword) {
-  for (const PageTab& tab : tabs) {
-    if (IsSiteTab(tab, browserTextKeyword)) return &tab;
+std::optional<AccessibleTree::Element> ShownTab(AccessibleTree& tree, const TabStrip& strip) {
+  for (AccessibleTree::Element tab : strip.tabs) {
+    if ((tree.State(tab) & kStateSelected) != 0) return tab;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
-std::optional<ChosenTab> SelectSiteTab(TabWindows& windows, std::wstring_view browserTextKeyword,
-                                       std::wstring_view urlKeyword) {
+std::optional<ChosenTab> SelectSiteTab(TabWindows& windows, std::wstring_view urlKeyword) {
   int tried = 0;
-  for (std::size_t window = 0; window < windows.Count() && !windows.Stopped(); ++window) {
-    const auto tabs = windows.Tabs(window);
-    if (!tabs) continue;  // unreadable: skipped
-    const PageTab* shown = nullptr;
-    for (const PageTab& tab : *tabs) {
-      if (tab.selected) shown = &tab;
-    }
-    std::optional<std::wstring> before;  // the address shown before the first selection
-    for (const PageTab& tab : *tabs) {
-      if (!IsSiteTab(tab, browserTextKeyword)) continue;
-      if (tried == kMostTabsTried || windows.Stopped()) return std::nullopt;
+  for (std::size_t window = 0; window < windows.Count() && windows.TimeToTry(); ++window) {
+    const auto strip = windows.Strip(window);
+    if (!strip || strip->siteTabs.empty()) continue;
+    // What the window shows before the first selection, to show it again and to tell the
+    // selected tab's address from it.
+    const auto shown = windows.Shown(window, *strip);
+    const std::wstring before = windows.Address(window, L"");
+    for (const PageTab& tab : strip->siteTabs) {
+      if (tried == kMostTabsTried || !windows.TimeToTry()) return std::nullopt;
       ++tried;
-      if (!before) before = windows.Address(window, L"");
-      if (!windows.Select(window, tab)) continue;
-      if (AddressMatches(windows.Address(window, *before), urlKeyword)) return ChosenTab{window, tab.name};
+      if (!windows.Select(window, tab.element)) continue;
+      if (AddressMatches(windows.Address(window, before), urlKeyword)) return ChosenTab{window, tab.name};
       // Another site with the same title word: the user's tab comes back.
       if (shown) windows.Select(window, *shown);
     }

@@ -18,27 +18,31 @@ inline constexpr int kMostTabsTried = 3;
 struct PageTab {
   AccessibleTree::Element element;
   std::wstring name;  // the page's title
-  bool selected;
 };
 
-// The tabs of the window's first tab strip, found as the address field is (never inside page
-// content or tab panels, within the same limits); none when the tree could not be searched to
-// the tab strip.
-std::optional<std::vector<PageTab>> ReadPageTabs(AccessibleTree& tree);
-
-// The first background tab whose title holds the keyword; none when there is none.
-const PageTab* FirstSiteTab(const std::vector<PageTab>& tabs, std::wstring_view browserTextKeyword);
+// A window's first tab strip, found as the address field is (never inside page content or tab
+// panels, within the same limits). Every tab's name is read, since it decides; the role and
+// state only of the tabs whose name holds the keyword, which is what makes a long strip cheap.
+struct TabStrip {
+  std::vector<AccessibleTree::Element> tabs;  // every element of the strip, in order
+  std::vector<PageTab> siteTabs;              // background tabs whose title holds the keyword
+};
+std::optional<TabStrip> ReadTabStrip(AccessibleTree& tree, std::wstring_view browserTextKeyword);
+// The tab the strip shows now; none when no tab says it is selected.
+std::optional<AccessibleTree::Element> ShownTab(AccessibleTree& tree, const TabStrip& strip);
 
 // What trying tabs needs of the browser windows, taken in ascending handle order.
 class TabWindows {
  public:
   virtual ~TabWindows() = default;
   virtual std::size_t Count() = 0;
-  virtual std::optional<std::vector<PageTab>> Tabs(std::size_t window) = 0;
-  virtual bool Select(std::size_t window, const PageTab& tab) = 0;
+  virtual std::optional<TabStrip> Strip(std::size_t window) = 0;  // none: unreadable, skipped
+  virtual std::optional<AccessibleTree::Element> Shown(std::size_t window, const TabStrip& strip) = 0;
+  virtual bool Select(std::size_t window, AccessibleTree::Element tab) = 0;
   // The address the window shows once its selected tab changed; empty when it cannot be read.
   virtual std::wstring Address(std::size_t window, std::wstring_view before) = 0;
-  virtual bool Stopped() = 0;  // the press is over: nothing more is selected
+  // Whether a selection and its check still fit in the press's time.
+  virtual bool TimeToTry() = 0;
 };
 
 struct ChosenTab {
@@ -46,10 +50,9 @@ struct ChosenTab {
   std::wstring name;
 };
 
-// Tries the tabs whose title holds the keyword, in window then tab order, at most
+// Tries the background tabs whose title holds the keyword, in window then tab order, at most
 // kMostTabsTried: each is selected, and kept when the address then holds the URL keyword;
-// otherwise the tab that was selected before is selected again. None when no tab holds the site.
-std::optional<ChosenTab> SelectSiteTab(TabWindows& windows, std::wstring_view browserTextKeyword,
-                                       std::wstring_view urlKeyword);
+// otherwise the tab that was shown before is selected again. None when no tab holds the site.
+std::optional<ChosenTab> SelectSiteTab(TabWindows& windows, std::wstring_view urlKeyword);
 
 } // namespace qvx
