@@ -89,8 +89,11 @@ class ScreenTabWindows final : public TabWindows {
   std::optional<TabStrip> Strip(std::size_t window) override {
     WindowTree* tree = Tree(window);
     if (!tree) return std::nullopt;
-    auto strip = ReadTabStrip(*tree, job_.browserTextKeyword);
-    return tree->Interrupted() ? std::nullopt : strip;
+    const BrowserProcess& process = job_.windows[window].process;
+    auto strip = ReadTabStrip(*tree, job_.browserTextKeyword, job_.shared->paths.RememberedTabStrip(process));
+    if (tree->Interrupted() || !strip) return std::nullopt;
+    job_.shared->paths.LearnTabStrip(process, strip->path);
+    return strip;
   }
   std::optional<AccessibleTree::Element> Shown(std::size_t window, const TabStrip& strip) override {
     WindowTree* tree = Tree(window);

@@ -14,9 +14,23 @@ void FieldPaths::Learn(const BrowserProcess& process, const FieldSearch& search)
   paths_[process] = search.path;
 }
 
+FieldPath FieldPaths::RememberedTabStrip(const BrowserProcess& process) const {
+  const std::lock_guard<std::mutex> guard(lock_);
+  const auto found = tabStripPaths_.find(process);
+  return found == tabStripPaths_.end() ? FieldPath{} : found->second;
+}
+
+void FieldPaths::LearnTabStrip(const BrowserProcess& process, const FieldPath& path) {
+  if (path.Empty()) return;
+  const std::lock_guard<std::mutex> guard(lock_);
+  tabStripPaths_[process] = path;
+}
+
 void FieldPaths::KeepOnly(const std::set<BrowserProcess>& running) {
   const std::lock_guard<std::mutex> guard(lock_);
-  std::erase_if(paths_, [&](const auto& entry) { return !running.contains(entry.first); });
+  for (auto* paths : {&paths_, &tabStripPaths_}) {
+    std::erase_if(*paths, [&](const auto& entry) { return !running.contains(entry.first); });
+  }
 }
 
 } // namespace qvx

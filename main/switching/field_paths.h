@@ -15,12 +15,15 @@ class FieldPaths {
   FieldPath Remembered(const BrowserProcess& process) const;
   // What a read found: a field's path is kept, anything else keeps the path there was.
   void Learn(const BrowserProcess& process, const FieldSearch& search);
+  // The same for the tab strip, which only a press that found no window of the site reads.
+  FieldPath RememberedTabStrip(const BrowserProcess& process) const;
+  void LearnTabStrip(const BrowserProcess& process, const FieldPath& path);
   // Forgets the processes that have no window any more.
   void KeepOnly(const std::set<BrowserProcess>& running);
 
  private:
   mutable std::mutex lock_;
-  std::map<BrowserProcess, FieldPath> paths_;
+  std::map<BrowserProcess, FieldPath> paths_, tabStripPaths_;
 };
 
 } // namespace qvx

@@ -2,14 +2,34 @@
 
 namespace qvx {
 
-std::optional<TabStrip> ReadTabStrip(AccessibleTree& tree, std::wstring_view browserTextKeyword) {
-  const TreeSearch found = SearchTree(tree, [](AccessibleTree&, AccessibleTree::Element, long role, bool) {
-    return role == kRolePageTabList;
-  });
-  if (found.end != TreeSearch::End::Found) return std::nullopt;
-  auto children = tree.Children(found.element, kAddressSearchElements);
+namespace {
+std::optional<AccessibleTree::Element> FollowPath(AccessibleTree& tree, const FieldPath& path) {
+  AccessibleTree::Element element = AccessibleTree::kWindow;
+  for (const FieldPath::Step& step : path.steps) {
+    const auto child = tree.Child(element, step.position);
+    if (!child) return std::nullopt;
+    element = *child;
+  }
+  return element;
+}
+} // namespace
+
+std::optional<TabStrip> ReadTabStrip(AccessibleTree& tree, std::wstring_view browserTextKeyword,
+                                     const FieldPath& remembered) {
+  FieldPath path = remembered;
+  std::optional<AccessibleTree::Element> list;
+  if (!path.Empty()) list = FollowPath(tree, path);
+  if (!list || tree.Role(*list) != kRolePageTabList) {
+    const TreeSearch found = SearchTree(tree, [](AccessibleTree&, AccessibleTree::Element, long role, bool) {
+      return role == kRolePageTabList;
+    });
+    if (found.end != TreeSearch::End::Found) return std::nullopt;
+    list = found.element;
+    path = found.path;
+  }
+  auto children = tree.Children(*list, kAddressSearchElements);
   if (!children) return std::nullopt;
-  TabStrip strip{std::move(*children), {}};
+  TabStrip strip{std::move(*children), {}, std::move(path)};
   for (AccessibleTree::Element tab : strip.tabs) {
     std::wstring name = tree.Name(tab);
     if (name.empty() || !TitleMatches(name, browserTextKeyword)) continue;

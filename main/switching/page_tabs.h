@@ -23,11 +23,15 @@ struct PageTab {
 // A window's first tab strip, found as the address field is (never inside page content or tab
 // panels, within the same limits). Every tab's name is read, since it decides; the role and
 // state only of the tabs whose name holds the keyword, which is what makes a long strip cheap.
+// The strip is looked for along the path where it lay in the browser's windows before, with
+// one question a level, and searched for when that path no longer leads to a tab strip.
 struct TabStrip {
   std::vector<AccessibleTree::Element> tabs;  // every element of the strip, in order
   std::vector<PageTab> siteTabs;              // background tabs whose title holds the keyword
+  FieldPath path;                             // where the strip lies
 };
-std::optional<TabStrip> ReadTabStrip(AccessibleTree& tree, std::wstring_view browserTextKeyword);
+std::optional<TabStrip> ReadTabStrip(AccessibleTree& tree, std::wstring_view browserTextKeyword,
+                                     const FieldPath& remembered = {});
 // The tab the strip shows now; none when no tab says it is selected.
 std::optional<AccessibleTree::Element> ShownTab(AccessibleTree& tree, const TabStrip& strip);
 

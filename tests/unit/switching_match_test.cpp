@@ -253,6 +253,9 @@ TEST(PageTabs, OnlyTheNamesOfALongStripAreReadAndItIsNeverFoundInsideThePage) {
   EXPECT_EQ(read->siteTabs[0].name, L"Example Domain \u2014 Forum");
   EXPECT_LT(chrome.asked, 300u + 60u) << "one question a tab, and a few for the strip's place";
   EXPECT_EQ(ShownTab(chrome, *read), chrome.nodes[strip].children[0]);
+  chrome.asked = 0;
+  ASSERT_TRUE(ReadTabStrip(chrome, L"EXAMPLE DOMAIN", read->path));
+  EXPECT_LT(chrome.asked, 300u + 12u) << "the strip's remembered path is followed, not searched";
   PlainTree inPage;  // a tab list inside the page or a tab panel is never read
   inPage.nodes[0].children = {inPage.Add(kRoleDocument, {PlainTabList(inPage, 2)}), inPage.Add(kRolePropertyPage, {PlainTabList(inPage, 2)})};
   EXPECT_EQ(ReadTabStrip(inPage, L"X"), std::nullopt);
