@@ -45,19 +45,18 @@ const CallCancellation& Cancellation() {
 // multithreaded apartment alive between reads, so this costs little.
 class ReadingApartment {
  public:
-  ReadingApartment() : init_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {
-    cancellable_ = SUCCEEDED(init_) && Cancellation().enable && SUCCEEDED(Cancellation().enable(nullptr));
+  ReadingApartment() {
+    cancellable_ = com_.Succeeded() && Cancellation().enable && SUCCEEDED(Cancellation().enable(nullptr));
   }
   ~ReadingApartment() {
-    if (cancellable_) Cancellation().disable(nullptr);
-    if (SUCCEEDED(init_)) CoUninitialize();
+    if (cancellable_ && Cancellation().disable) Cancellation().disable(nullptr);
   }
   ReadingApartment(const ReadingApartment&) = delete;
   ReadingApartment& operator=(const ReadingApartment&) = delete;
-  bool Ready() const { return SUCCEEDED(init_); }
+  bool Ready() const { return com_.Succeeded(); }
 
  private:
-  HRESULT init_;
+  const ScopedComInit com_{COINIT_MULTITHREADED};  // left after cancellation is disabled
   bool cancellable_ = false;
 };
 } // namespace
