@@ -116,45 +116,34 @@ std::optional<AccessibleTree::Element> WindowTree::Child(Element element, std::s
   return result == S_FALSE ? std::optional<Element>(Add({item.object, id})) : std::nullopt;
 }
 
-long WindowTree::Role(Element element) {
-  VARIANT role;
-  VariantInit(&role);
-  const Item& item = elements_[element];
-  const long result =
-      MayAsk() && Check(item.object->get_accRole(ChildId(item.childId), &role)) && role.vt == VT_I4 ? role.lVal : 0;
-  VariantClear(&role);
-  return result;
-}
+long WindowTree::Role(Element element) { return static_cast<long>(Number(element, &IAccessible::get_accRole)); }
 
-unsigned long WindowTree::State(Element element) {
-  VARIANT state;
-  VariantInit(&state);
+unsigned long WindowTree::State(Element element) { return Number(element, &IAccessible::get_accState); }
+
+std::wstring WindowTree::Value(Element element) { return Text(element, &IAccessible::get_accValue); }
+
+std::wstring WindowTree::Name(Element element) { return Text(element, &IAccessible::get_accName); }
+
+unsigned long WindowTree::Number(Element element, NumberQuestion question) {
+  VARIANT answer;
+  VariantInit(&answer);
   const Item& item = elements_[element];
   const unsigned long result =
-      MayAsk() && Check(item.object->get_accState(ChildId(item.childId), &state)) && state.vt == VT_I4 ? state.lVal : 0;
-  VariantClear(&state);
+      MayAsk() && Check((item.object.Get()->*question)(ChildId(item.childId), &answer)) && answer.vt == VT_I4
+          ? static_cast<unsigned long>(answer.lVal)
+          : 0;
+  VariantClear(&answer);
   return result;
 }
 
-std::wstring WindowTree::Value(Element element) {
-  BSTR value = nullptr;
+std::wstring WindowTree::Text(Element element, TextQuestion question) {
+  BSTR answer = nullptr;
   const Item& item = elements_[element];
   std::wstring text;
-  if (MayAsk() && Check(item.object->get_accValue(ChildId(item.childId), &value)) && value) {
-    text.assign(value, SysStringLen(value));
+  if (MayAsk() && Check((item.object.Get()->*question)(ChildId(item.childId), &answer)) && answer) {
+    text.assign(answer, SysStringLen(answer));
   }
-  SysFreeString(value);
-  return text;
-}
-
-std::wstring WindowTree::Name(Element element) {
-  BSTR name = nullptr;
-  const Item& item = elements_[element];
-  std::wstring text;
-  if (MayAsk() && Check(item.object->get_accName(ChildId(item.childId), &name)) && name) {
-    text.assign(name, SysStringLen(name));
-  }
-  SysFreeString(name);
+  SysFreeString(answer);
   return text;
 }
 

@@ -38,6 +38,11 @@ class WindowTree final : public AccessibleTree {
     ComPtr<IAccessible> object;
     long childId;
   };
+  // A question with a number (role, state) or a text (value, name) for an answer.
+  using NumberQuestion = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, VARIANT*);
+  using TextQuestion = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+  unsigned long Number(Element element, NumberQuestion question);
+  std::wstring Text(Element element, TextQuestion question);
   Element Add(Item item);
   bool MayAsk();
   bool Check(HRESULT result);
